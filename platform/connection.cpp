@@ -98,13 +98,36 @@ QByteArray Connection::Call(const QString &method, const QByteArray &body)
 {
     if (!m_client)
         throw ConnectionError(QStringLiteral("Connection is closed"));
-    const auto result = m_client->Post(MethodPath(method).toStdString(), body.constData(), size_t(body.size()),
-                                       "application/json");
-    if (!result)
-        throw ConnectionError(QStringLiteral("Connection to the server lost: %1").arg(TransportError(result.error())));
-    if (result->status < 200 || result->status > 299)
-        throw ServerError(ErrorText(result));
-    return QByteArray::fromStdString(result->body);
+    // The answer is received straight into the buffer the decoder parses in place, with
+    // spare room at its end for the parser's padding, so a large table is not copied.
+    constexpr qsizetype kPadding = 64;
+    QByteArray answer;
+    httplib::Request req;
+    req.method = "POST";
+    req.path = MethodPath(method).toStdString();
+    req.body.assign(body.constData(), size_t(body.size()));
+    req.set_header("Content-Type", "application/json");
+    req.response_handler = [&answer](const httplib::Response &res) {
+        const qsizetype length = QByteArray::fromStdString(res.get_header_value("Content-Length")).toLongLong();
+        if (length > 0)
+            answer.reserve(length + kPadding);
+        return true;
+    };
+    req.content_receiver = [&answer](const char *data, size_t length, uint64_t, uint64_t) {
+        answer.append(data, qsizetype(length));
+        return true;
+    };
+    httplib::Response res;
+    httplib::Error error = httplib::Error::Success;
+    if (!m_client->send(req, res, error))
+        throw ConnectionError(QStringLiteral("Connection to the server lost: %1").arg(TransportError(error)));
+    if (res.status < 200 || res.status > 299) {
+        const QString text = QJsonDocument::fromJson(answer).object().value(QStringLiteral("error")).toString();
+        throw ServerError(text.isEmpty() ? QStringLiteral("HTTP %1").arg(res.status) : text);
+    }
+    if (answer.capacity() - answer.size() < kPadding)
+        answer.reserve(answer.size() + kPadding);
+    return answer;
 }
 
 int Connection::Post(const QString &path, const QByteArray &body, QByteArray &answer, int readTimeoutMs)

@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace platform {
 namespace {
@@ -101,10 +102,10 @@ void Field::AppendNull()
     else if (UsesDoubles())
         m_doubles.push_back(0);
     else
-        m_spans.push_back({m_arena.size(), 0});
+        m_spans.push_back({quint32(m_arena.size()), 0});
 }
 
-void Field::AppendInt(qint64 value)
+void Field::AppendIntSlow(qint64 value)
 {
     if (UsesInts()) {
         m_ints.push_back(m_type == FieldType::Boolean ? (value != 0) : value);
@@ -117,7 +118,7 @@ void Field::AppendInt(qint64 value)
     m_null.push_back(0);
 }
 
-void Field::AppendDouble(double value)
+void Field::AppendDoubleSlow(double value)
 {
     if (UsesDoubles()) {
         m_doubles.push_back(value);
@@ -142,7 +143,9 @@ void Field::AppendUtf8(std::string_view text)
         AppendVariant(QVariant(QString::fromUtf8(text.data(), qsizetype(text.size()))));
         return;
     }
-    m_spans.push_back({m_arena.size(), qint32(text.size())});
+    if (quint64(m_arena.size()) + text.size() > std::numeric_limits<quint32>::max())
+        throw Error(QStringLiteral("Field '%1': too much text for one column").arg(m_name));
+    m_spans.push_back({quint32(m_arena.size()), quint32(text.size())});
     m_arena.append(text.data(), qsizetype(text.size()));
     m_null.push_back(0);
 }

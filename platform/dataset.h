@@ -69,8 +69,24 @@ public:
 
     // Loader API: append one value for a new row. Conversions follow the column type.
     void AppendNull();
-    void AppendInt(qint64 value);
-    void AppendDouble(double value);
+    void AppendInt(qint64 value)
+    {
+        if (m_type == FieldType::Integer || m_type == FieldType::LargeInt) { // the hot path
+            m_ints.push_back(value);
+            m_null.push_back(0);
+        } else {
+            AppendIntSlow(value);
+        }
+    }
+    void AppendDouble(double value)
+    {
+        if (m_type == FieldType::Float || m_type == FieldType::Currency) { // the hot path
+            m_doubles.push_back(value);
+            m_null.push_back(0);
+        } else {
+            AppendDoubleSlow(value);
+        }
+    }
     void AppendBool(bool value) { AppendInt(value ? 1 : 0); }
     void AppendUtf8(std::string_view text);
     void AppendBytes(const QByteArray &bytes);
@@ -82,6 +98,8 @@ private:
     friend class DataSet;
     Field(QString name, FieldType type, int size, int index, DataSet *owner);
     void StoreAt(int row, const QVariant &value);
+    void AppendIntSlow(qint64 value);
+    void AppendDoubleSlow(double value);
     bool UsesInts() const;
     bool UsesDoubles() const;
 
@@ -94,8 +112,8 @@ private:
 
     struct Span
     {
-        qint64 offset;
-        qint32 length;
+        quint32 offset; // a column's text stays under 4 GiB
+        quint32 length;
     };
     std::vector<qint64> m_ints;     // Integer, LargeInt, Boolean
     std::vector<double> m_doubles;  // Float, Currency, Date, DateTime

@@ -127,10 +127,23 @@ std::unique_ptr<DataSet> TableFrom(const element &table)
     return ds;
 }
 
+// The parser wants readable padding after the text: use the buffer's spare capacity, making
+// room (one copy) only when it has too little.
+simdjson::dom::element ParseInPlace(simdjson::dom::parser &parser, QByteArray &body, const char *what)
+{
+    if (body.capacity() - body.size() < qsizetype(simdjson::SIMDJSON_PADDING))
+        body.reserve(body.size() + qsizetype(simdjson::SIMDJSON_PADDING));
+    element doc;
+    if (auto err = parser.parse(body.constData(), size_t(body.size()), false).get(doc))
+        throw ProtocolError(QStringLiteral("%1 is not JSON: %2").arg(QLatin1String(what), QLatin1String(simdjson::error_message(err))));
+    return doc;
+}
+
 } // namespace
 
 struct WireReply::Impl
 {
+    QByteArray body; // parsed in place: must outlive the parser's view of it
     simdjson::dom::parser parser;
     simdjson::dom::array results;
 
@@ -143,11 +156,10 @@ struct WireReply::Impl
     }
 };
 
-WireReply::WireReply(const QByteArray &body) : d(std::make_unique<Impl>())
+WireReply::WireReply(QByteArray body) : d(std::make_unique<Impl>())
 {
-    element doc;
-    if (auto err = d->parser.parse(body.constData(), size_t(body.size())).get(doc))
-        throw ProtocolError(QStringLiteral("The answer is not JSON: %1").arg(QLatin1String(simdjson::error_message(err))));
+    d->body = std::move(body);
+    const element doc = ParseInPlace(d->parser, d->body, "The answer");
     if (doc["result"].get(d->results))
         throw ProtocolError(QStringLiteral("The answer has no \"result\" array"));
 }
@@ -253,13 +265,10 @@ std::unique_ptr<DataSet> WireReply::Table(int index) const
     return TableFrom(e);
 }
 
-std::unique_ptr<DataSet> DecodeTable(const QByteArray &json)
+std::unique_ptr<DataSet> DecodeTable(QByteArray json)
 {
     simdjson::dom::parser parser;
-    element doc;
-    if (auto err = parser.parse(json.constData(), size_t(json.size())).get(doc))
-        throw ProtocolError(QStringLiteral("The table is not JSON: %1").arg(QLatin1String(simdjson::error_message(err))));
-    return TableFrom(doc);
+    return TableFrom(ParseInPlace(parser, json, "The table"));
 }
 
 } // namespace platform

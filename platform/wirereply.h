@@ -11,11 +11,12 @@ class DataSet;
 
 // The results of one server call, parsed once: {"result":[v0, v1, ...]}. Each value is read
 // as the type the method declares; a value of another type raises ConversionError.
-// Tables are decoded straight from the parsed document into a DataSet.
+// Tables are decoded straight from the parsed document into a DataSet. The body is kept and
+// parsed in place when it has spare capacity for the parser's padding (Connection leaves it).
 class WireReply
 {
 public:
-    explicit WireReply(const QByteArray &body); // raises ProtocolError when not a result frame
+    explicit WireReply(QByteArray body); // raises ProtocolError when not a result frame
     ~WireReply();
     WireReply(const WireReply &) = delete;
     WireReply &operator=(const WireReply &) = delete;
@@ -37,6 +38,6 @@ private:
 };
 
 // Decodes a table document {"columns":[...],"rows":[...]} on its own (benchmarks, tools).
-std::unique_ptr<DataSet> DecodeTable(const QByteArray &json);
+std::unique_ptr<DataSet> DecodeTable(QByteArray json);
 
 } // namespace platform
