@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace platform {
 
@@ -129,11 +130,13 @@ void JsonWriter::Value(const QJsonValue &value)
         Bool(value.toBool());
         break;
     case QJsonValue::Double: {
-        const double d = value.toDouble();
-        if (d == std::trunc(d) && std::abs(d) < 9.0e15)
-            Int(qint64(d));
+        // Whole numbers (also those held exactly as 64-bit integers) are written as integers.
+        constexpr qint64 kNotWhole = std::numeric_limits<qint64>::min();
+        const qint64 whole = value.toInteger(kNotWhole);
+        if (whole != kNotWhole)
+            Int(whole);
         else
-            Double(d);
+            Double(value.toDouble());
         break;
     }
     case QJsonValue::String:

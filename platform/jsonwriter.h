@@ -27,7 +27,11 @@ public:
     void Int(qint64 value);
     void Double(double value); // shortest form that reads back the same; NaN and infinity as null
     void String(std::string_view utf8);
-    void String(const QString &text) { String(std::string_view(text.toUtf8())); }
+    void String(const QString &text)
+    {
+        const QByteArray utf8 = text.toUtf8();
+        String(std::string_view(utf8.constData(), size_t(utf8.size()))); // keeps embedded NULs
+    }
     void Value(const QJsonValue &value); // a small value built with QJsonValue
     void Raw(std::string_view json);     // already encoded JSON
     // {"columns":[...],"rows":[[...],...]}
