@@ -1,5 +1,7 @@
 #include "methodresult.h"
 
+#include <QJsonDocument>
+
 #include "jsonbody.h"
 #include "valuecheck.h"
 
@@ -22,6 +24,7 @@ struct MethodResult::Slot
     const server::ParamInfo *param;
     bool set = false;
     QJsonValue value;                               // scalars, objects, arrays
+    QByteArray text;                                // an object already marshalled
     QByteArray stream;                              // Stream
     std::shared_ptr<const platform::DataSet> table; // Reader, DataPacket
 };
@@ -164,6 +167,18 @@ void MethodResult::SetObject(const QJsonValue &object)
     s.set = true;
 }
 
+void MethodResult::SetObjectText(const QByteArray &marshalled)
+{
+    Slot &s = ResultSlot();
+    Require(s, {ParamType::Object}, "SetObjectText");
+    const QJsonDocument doc = QJsonDocument::fromJson(marshalled);
+    if (!doc.isObject())
+        throw platform::Error(QStringLiteral("%1 must be a marshalled object").arg(SlotName(s)));
+    s.value = QJsonValue();
+    s.text = marshalled;
+    s.set = true;
+}
+
 void MethodResult::SetJsonArray(const QJsonArray &array)
 {
     Slot &s = ResultSlot();
@@ -252,6 +267,13 @@ QByteArray MethodResult::Encode() const
         }
         case ParamType::Double:
             w.Double(s.value.toDouble());
+            break;
+        case ParamType::Object:
+            if (!s.text.isEmpty()) {
+                w.Raw(std::string_view(s.text.constData(), size_t(s.text.size())));
+                break;
+            }
+            WriteJsonValue(w, s.value);
             break;
         default:
             WriteJsonValue(w, s.value);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/marshal.h"
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonValue>
@@ -43,6 +45,17 @@ public:
     void SetTable(std::shared_ptr<const platform::DataSet> table);
     void SetStream(const QByteArray &bytes);  // sent as base64
     void SetObject(const QJsonValue &object); // a marshalled object or null
+    // A record or transfer object, marshalled with its fields in declaration order; null
+    // for none.
+    template <class T>
+    void SetRecord(const T *object)
+    {
+        if (object)
+            SetObjectText(platform::marshal::Writer().Text(*object));
+        else
+            SetObject(QJsonValue(QJsonValue::Null));
+    }
+    void SetObjectText(const QByteArray &marshalled); // already marshalled text
     void SetJsonArray(const QJsonArray &array);
     void SetValue(const QJsonValue &value); // any small value, checked like a request value
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "error.h"
+#include "jsonwriter.h"
 
 #include <QJsonArray>
 #include <cmath>
@@ -25,6 +26,35 @@ using Owned = std::vector<std::unique_ptr<T>>;
 class Writer
 {
 public:
+    // The marshalled text, with "type", "id", "fields" and the fields in declaration order,
+    // as the other side expects them (the list encoding needs FListHelper right before FItems).
+    template <class T>
+    QByteArray Text(const T &object)
+    {
+        QByteArray out;
+        JsonWriter json(out);
+        WriteInto(json, object);
+        return out;
+    }
+
+    template <class T>
+    void WriteInto(JsonWriter &json, const T &object)
+    {
+        json.BeginObject();
+        json.Key("type");
+        json.String(std::string_view(T::TypeName));
+        json.Key("id");
+        json.Int(m_nextId++);
+        json.Key("fields");
+        json.BeginObject();
+        TextWriter v{*this, json};
+        const_cast<T &>(object).MarshalFields(v); // the writer only reads the fields
+        json.EndObject();
+        json.EndObject();
+    }
+
+    // The same as a QJsonObject, for code that builds answers from JSON values (its keys
+    // come out sorted: use Text where the order matters).
     template <class T>
     QJsonObject Write(const T &object)
     {
@@ -68,6 +98,44 @@ private:
             for (const auto &item : items)
                 a.append(item ? QJsonValue(w.Write(*item)) : QJsonValue(QJsonValue::Null));
             return a;
+        }
+    };
+
+    struct TextWriter
+    {
+        Writer &w;
+        JsonWriter &json;
+        void operator()(const char *name, const qint32 &v) { json.Key(name); json.Int(v); }
+        void operator()(const char *name, const double &v) { json.Key(name); json.Double(v); }
+        void operator()(const char *name, const bool &v) { json.Key(name); json.Bool(v); }
+        void operator()(const char *name, const QString &v) { json.Key(name); json.String(v); }
+        template <class E>
+        void operator()(const char *name, const Owned<E> &items)
+        {
+            json.Key(name);
+            Array(items);
+        }
+        template <class E>
+        void List(const Owned<E> &items)
+        {
+            json.Key("FListHelper");
+            json.BeginArray();
+            json.Int(qint64(items.size()));
+            json.EndArray();
+            json.Key("FItems");
+            Array(items);
+        }
+        template <class E>
+        void Array(const Owned<E> &items)
+        {
+            json.BeginArray();
+            for (const auto &item : items) {
+                if (item)
+                    w.WriteInto(json, *item);
+                else
+                    json.Null();
+            }
+            json.EndArray();
         }
     };
 
@@ -119,7 +187,7 @@ private:
         Reader &r;
         QJsonObject fields;
         QString type;
-        QSet<QString> used;
+        QSet<QString> used{};
 
         [[noreturn]] void Fail(const QString &name, const QJsonValue &value, const char *wanted)
         {

@@ -45,8 +45,7 @@ public:
             SetNull(index);
             return;
         }
-        platform::marshal::Writer writer;
-        SetMarshalled(index, writer.Write(*object));
+        m_params[size_t(index)] = platform::marshal::Writer().Text(*object);
     }
     // An object already in its marshalled form.
     void SetMarshalled(int index, const QJsonObject &object);
