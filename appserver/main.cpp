@@ -1,14 +1,22 @@
-// dorvena-appserver: the reference application server. Serves the server methods and the
-// notification channel over HTTP until SIGINT or SIGTERM.
+// dorvena-appserver: the reference application server and web host. Without a command it
+// serves the server methods and the notification channel (and the web host on its own port)
+// until SIGINT or SIGTERM; with a command it does one administration chore and ends.
 
-#include "builtinmethods.h"
 #include "httpserver.h"
 #include "methodhandlers.h"
+#include "modules.h"
+
+#include "data/admin.h"
+#include "data/database.h"
+#include "data/databasepool.h"
 
 #include "platform/error.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QTcpSocket>
 #include <csignal>
 #include <cstdio>
 
@@ -31,33 +39,142 @@ int IntOption(const QCommandLineParser &parser, const QString &name, int low, in
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
     if (!ok || value < low || value > high)
-        throw platform::Error(
-            QStringLiteral("--%1 must be a number from %2 to %3").arg(name).arg(low).arg(high));
+        throw platform::Error(QStringLiteral("--%1 must be a number from %2 to %3").arg(name).arg(low).arg(high));
     return value;
 }
 
-appserver::ServerOptions ReadOptions(const QCoreApplication &app)
+void AddOptions(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Dorvena B2B application server"));
+    parser.setApplicationDescription(QStringLiteral(
+        "Dorvena B2B application server and web host.\n"
+        "Without a command it serves until stopped. Commands: --init-db, --seed-demo, --register-computer, "
+        "--set, --broadcast."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("listen"), QStringLiteral("Address to listen on."),
-         QStringLiteral("address"), QStringLiteral("0.0.0.0")},
-        {QStringLiteral("port"), QStringLiteral("Port to listen on (0: any free port)."),
-         QStringLiteral("port"), QStringLiteral("9090")},
-        {QStringLiteral("io-threads"), QStringLiteral("Threads for the network."),
-         QStringLiteral("n"), QStringLiteral("1")},
-        {QStringLiteral("workers"), QStringLiteral("Threads for the methods' work."),
-         QStringLiteral("n"), QStringLiteral("4")},
+        {QStringLiteral("listen"), QStringLiteral("Address to listen on."), QStringLiteral("address"), QStringLiteral("0.0.0.0")},
+        {QStringLiteral("port"), QStringLiteral("Port of the server methods (0: any free port)."), QStringLiteral("port"), QStringLiteral("9090")},
+        {QStringLiteral("web-port"), QStringLiteral("Port of the web host (0: none)."), QStringLiteral("port"), QStringLiteral("8080")},
+        {QStringLiteral("io-threads"), QStringLiteral("Threads for the network."), QStringLiteral("n"), QStringLiteral("1")},
+        {QStringLiteral("workers"), QStringLiteral("Threads for the methods' work."), QStringLiteral("n"), QStringLiteral("4")},
+        {QStringLiteral("data"), QStringLiteral("Data folder (SQLite database, files)."), QStringLiteral("dir"), QStringLiteral("dorvena-data")},
+        {QStringLiteral("pg-host"), QStringLiteral("Use PostgreSQL on this host instead of SQLite."), QStringLiteral("host")},
+        {QStringLiteral("pg-port"), QStringLiteral("PostgreSQL port."), QStringLiteral("port"), QStringLiteral("5432")},
+        {QStringLiteral("pg-db"), QStringLiteral("PostgreSQL database."), QStringLiteral("name"), QStringLiteral("dorvena")},
+        {QStringLiteral("pg-user"), QStringLiteral("PostgreSQL user (password from DORVENA_PG_PASSWORD)."), QStringLiteral("user"), QStringLiteral("dorvena")},
+        {QStringLiteral("init-db"), QStringLiteral("Create or update the database, then end.")},
+        {QStringLiteral("seed-demo"), QStringLiteral("Fill an empty database with demo data, then end.")},
+        {QStringLiteral("items"), QStringLiteral("Stock items of the demo (up to 1000000)."), QStringLiteral("n"), QStringLiteral("20000")},
+        {QStringLiteral("register-computer"), QStringLiteral("Bind a machine identifier to a user, then end."), QStringLiteral("id")},
+        {QStringLiteral("user"), QStringLiteral("User name for --register-computer."), QStringLiteral("name")},
+        {QStringLiteral("password"), QStringLiteral("Password for --register-computer."), QStringLiteral("password")},
+        {QStringLiteral("type"), QStringLiteral("Customer type 0-4 for --register-computer."), QStringLiteral("n"), QStringLiteral("0")},
+        {QStringLiteral("customer"), QStringLiteral("Customer account number for --register-computer."), QStringLiteral("n"), QStringLiteral("1")},
+        {QStringLiteral("set"), QStringLiteral("Set a server setting KEY=VALUE (version, ticker, ...), then end."), QStringLiteral("key=value")},
+        {QStringLiteral("broadcast"), QStringLiteral("Send a notification (JSON) to every client of the running server at --port."), QStringLiteral("json")},
     });
-    parser.process(app);
+}
+
+appserver::DatabaseOptions DatabaseOptionsFrom(const QCommandLineParser &parser)
+{
+    appserver::DatabaseOptions options;
+    if (parser.isSet(QStringLiteral("pg-host"))) {
+        options.driver = QStringLiteral("QPSQL");
+        options.host = parser.value(QStringLiteral("pg-host"));
+        options.port = IntOption(parser, QStringLiteral("pg-port"), 1, 65535);
+        options.name = parser.value(QStringLiteral("pg-db"));
+        options.user = parser.value(QStringLiteral("pg-user"));
+        options.password = qEnvironmentVariable("DORVENA_PG_PASSWORD");
+        return options;
+    }
+    QDir dir(parser.value(QStringLiteral("data")));
+    if (!dir.exists() && !QDir().mkpath(dir.path()))
+        throw platform::Error(QStringLiteral("Cannot create the data folder %1").arg(dir.path()));
+    options.path = dir.absoluteFilePath(QStringLiteral("dorvena.sqlite"));
+    return options;
+}
+
+// Posts the notification to the running server's channel, as any broadcaster would.
+int Broadcast(const QCommandLineParser &parser)
+{
+    const QByteArray body = parser.value(QStringLiteral("broadcast")).toUtf8();
+    if (QJsonDocument::fromJson(body).isNull() && body != "null")
+        throw platform::Error(QStringLiteral("--broadcast takes a JSON value"));
+    QTcpSocket socket;
+    const QString host = parser.value(QStringLiteral("listen")) == QLatin1String("0.0.0.0")
+                             ? QStringLiteral("127.0.0.1")
+                             : parser.value(QStringLiteral("listen"));
+    socket.connectToHost(host, quint16(IntOption(parser, QStringLiteral("port"), 1, 65535)));
+    if (!socket.waitForConnected(5000))
+        throw platform::Error(QStringLiteral("The server does not answer: %1").arg(socket.errorString()));
+    socket.write("POST /datasnap/channel/Holvaro/broadcast HTTP/1.1\r\nHost: " + host.toUtf8() +
+                 "\r\nContent-Type: application/json\r\nConnection: close\r\nContent-Length: " +
+                 QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    QByteArray answer;
+    while (socket.waitForReadyRead(5000))
+        answer += socket.readAll();
+    const QByteArray status = answer.left(answer.indexOf("\r\n"));
+    std::printf("%s\n", answer.mid(answer.indexOf("\r\n\r\n") + 4).constData());
+    return status.contains(" 200 ") ? 0 : 1;
+}
+
+int RunCommand(const QCommandLineParser &parser)
+{
+    if (parser.isSet(QStringLiteral("broadcast")))
+        return Broadcast(parser);
+    appserver::Database db(DatabaseOptionsFrom(parser));
+    appserver::MigrateSchema(db, appserver::AllSchemaSteps());
+    if (parser.isSet(QStringLiteral("seed-demo"))) {
+        if (db.Scalar(QStringLiteral("SELECT COUNT(*) FROM stok")).toInt() > 0)
+            throw platform::Error(QStringLiteral("The database already holds data; seed an empty one"));
+        appserver::DemoOptions demo;
+        demo.items = IntOption(parser, QStringLiteral("items"), 1, 1000000);
+        appserver::SeedDemo(db, demo);
+        std::printf("demo data seeded: %d stock items\n", demo.items);
+    }
+    if (parser.isSet(QStringLiteral("register-computer"))) {
+        appserver::RegisterComputer(db, parser.value(QStringLiteral("register-computer")),
+                                    parser.value(QStringLiteral("user")), parser.value(QStringLiteral("password")),
+                                    IntOption(parser, QStringLiteral("type"), 0, 4),
+                                    IntOption(parser, QStringLiteral("customer"), 1, 2147483647));
+        std::printf("computer registered\n");
+    }
+    if (parser.isSet(QStringLiteral("set"))) {
+        const QString pair = parser.value(QStringLiteral("set"));
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            throw platform::Error(QStringLiteral("--set takes KEY=VALUE"));
+        appserver::SetSetting(db, pair.left(eq), pair.mid(eq + 1));
+        std::printf("setting %s stored\n", qPrintable(pair.left(eq)));
+    }
+    return 0;
+}
+
+int Serve(const QCommandLineParser &parser, const sigset_t &stopSignals)
+{
     appserver::ServerOptions options;
     options.address = parser.value(QStringLiteral("listen")).toStdString();
     options.port = quint16(IntOption(parser, QStringLiteral("port"), 0, 65535));
     options.ioThreads = IntOption(parser, QStringLiteral("io-threads"), 1, 64);
     options.workers = IntOption(parser, QStringLiteral("workers"), 1, 256);
-    return options;
+
+    appserver::DatabasePool pool(DatabaseOptionsFrom(parser));
+    {
+        appserver::Database db(pool.Options());
+        appserver::MigrateSchema(db, appserver::AllSchemaSteps());
+    }
+    appserver::MethodHandlers handlers;
+    appserver::RegisterAllMethods(handlers, pool);
+
+    appserver::HttpServer server(options, handlers);
+    server.Start();
+    std::printf("dorvena-appserver listening on %s:%u\n", options.address.c_str(), unsigned(server.Port()));
+    std::fflush(stdout);
+
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    std::printf("dorvena-appserver stopping (signal %d)\n", signal);
+    server.Stop();
+    return 0;
 }
 
 } // namespace
@@ -65,24 +182,20 @@ appserver::ServerOptions ReadOptions(const QCoreApplication &app)
 int main(int argc, char *argv[])
 {
     const sigset_t stopSignals = StopSignals();
-    QCoreApplication app(argc, argv);
+    // Pictures and PDFs are drawn with Qt's painting, which wants a GUI application; a server
+    // has no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dorvena-appserver"));
+    QCommandLineParser parser;
+    AddOptions(parser);
+    parser.process(app);
     try {
-        const appserver::ServerOptions options = ReadOptions(app);
-        appserver::MethodHandlers handlers;
-        appserver::RegisterBuiltinMethods(handlers);
-
-        appserver::HttpServer server(options, handlers);
-        server.Start();
-        std::printf("dorvena-appserver listening on %s:%u\n", options.address.c_str(),
-                    unsigned(server.Port()));
-        std::fflush(stdout);
-
-        int signal = 0;
-        sigwait(&stopSignals, &signal);
-        std::printf("dorvena-appserver stopping (signal %d)\n", signal);
-        server.Stop();
-        return 0;
+        const bool command = parser.isSet(QStringLiteral("init-db")) || parser.isSet(QStringLiteral("seed-demo")) ||
+                             parser.isSet(QStringLiteral("register-computer")) || parser.isSet(QStringLiteral("set")) ||
+                             parser.isSet(QStringLiteral("broadcast"));
+        return command ? RunCommand(parser) : Serve(parser, stopSignals);
     } catch (const platform::Error &e) {
         std::fprintf(stderr, "dorvena-appserver: %s\n", e.what());
         return 1;

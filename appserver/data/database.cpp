@@ -98,8 +98,11 @@ QSqlQuery Database::Exec(const QString &sql, const QVariantList &values)
     query.setForwardOnly(true);
     if (!query.prepare(sql))
         Fail(query, sql);
-    for (const QVariant &v : values)
-        query.addBindValue(v);
+    for (const QVariant &v : values) {
+        // A null QString would bind as NULL; text columns hold '' for "none".
+        query.addBindValue(v.typeId() == QMetaType::QString && v.toString().isNull() ? QVariant(QStringLiteral(""))
+                                                                                     : v);
+    }
     if (!query.exec())
         Fail(query, sql);
     return query;

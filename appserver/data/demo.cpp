@@ -10,6 +10,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -69,10 +70,13 @@ QString Oem(QRandomGenerator &rng)
 
 void Run(QSqlQuery &query, const QVariantList &values)
 {
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values.at(i));
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant &v = values.at(i);
+        // A null QString binds as NULL; the text columns are NOT NULL with '' for none.
+        query.bindValue(i, v.typeId() == QMetaType::QString && v.toString().isNull() ? QVariant(QStringLiteral("")) : v);
+    }
     if (!query.exec())
-        throw platform::Error(QStringLiteral("Seeding failed: %1").arg(query.lastQuery()));
+        throw platform::Error(QStringLiteral("Seeding failed: %1 [%2]").arg(query.lastError().text(), query.lastQuery()));
 }
 
 QSqlQuery Prepare(Database &db, const QString &sql)

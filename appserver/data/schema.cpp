@@ -15,8 +15,8 @@ QString Adapt(QString sql, bool sqlite)
     return sql;
 }
 
-// The tables every part of the server shares: salespeople, customer accounts, users bound to
-// a computer, stock items and their pictures, and the server's settings.
+} // namespace
+
 std::vector<SchemaStep> CoreSchema()
 {
     return {
@@ -91,19 +91,11 @@ std::vector<SchemaStep> CoreSchema()
     };
 }
 
-} // namespace
-
-std::vector<SchemaStep> AllSchemaSteps()
-{
-    std::vector<SchemaStep> steps = CoreSchema();
-    return steps;
-}
-
-void MigrateSchema(Database &db)
+void MigrateSchema(Database &db, const std::vector<SchemaStep> &steps)
 {
     db.Exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_steps ("
                            " module TEXT NOT NULL, version INTEGER NOT NULL, PRIMARY KEY (module, version))"));
-    for (const SchemaStep &step : AllSchemaSteps()) {
+    for (const SchemaStep &step : steps) {
         const QString module = QString::fromLatin1(step.module);
         if (db.Scalar(QStringLiteral("SELECT 1 FROM schema_steps WHERE module = ? AND version = ?"),
                       {module, step.version})

@@ -17,10 +17,11 @@ struct SchemaStep
     QStringList statements;
 };
 
-// Creates the tables, or brings an older database up to date. Safe to run at every start.
-void MigrateSchema(Database &db);
+// Creates the tables, or brings an older database up to date: runs the steps not yet run, in
+// the order given, each in its own transaction. Safe to run at every start.
+void MigrateSchema(Database &db, const std::vector<SchemaStep> &steps);
 
-// The steps of every module, in the order they must run.
-std::vector<SchemaStep> AllSchemaSteps();
+// The shared tables: salespeople, customer accounts, users, stock items, pictures, settings.
+std::vector<SchemaStep> CoreSchema();
 
 } // namespace appserver
