@@ -33,7 +33,9 @@ public:
     virtual ~Shell() = default;
     virtual int ShowMessage(const MessageRequest &request) = 0;
     virtual void ShowError(const QString &text) = 0; // the application's default error display
-    [[noreturn]] virtual void Terminate(int exitCode) = 0;
+    // Ends the process at once. A test Shell records the request and returns instead, so every
+    // caller returns right after asking.
+    virtual void Terminate(int exitCode) = 0;
     virtual bool OpenUrl(const QUrl &url) = 0;
     virtual void PlaySound(int kind) = 0;
 };
@@ -53,7 +55,7 @@ public:
 
     int ShowMessage(const MessageRequest &request) override;
     void ShowError(const QString &text) override;
-    [[noreturn]] void Terminate(int exitCode) override;
+    void Terminate(int exitCode) override;
     bool OpenUrl(const QUrl &url) override;
     void PlaySound(int kind) override;
 };
