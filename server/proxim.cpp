@@ -42,6 +42,7 @@ server::ServerCommand &TServerMethods1Client::Prepare(std::unique_ptr<server::Se
         const server::MethodInfo *info = server::FindMethod(QString::fromLatin1(method));
         Q_ASSERT(info);
         command = std::make_unique<server::ServerCommand>(*FDBXConnection, *info);
+        m_prepared.push_back(command.get());
     }
     return *command;
 }

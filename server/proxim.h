@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QString>
 #include <memory>
+#include <vector>
 
 class TSonucBilgisi;
 class TSiparisDipAyrinti;
@@ -48,6 +49,10 @@ public:
     bool InstanceOwner() const { return FInstanceOwner; }
     // The prepared command of a method on this proxy, or nullptr before its first call.
     const server::ServerCommand *Command(const QString &method) const;
+    // Takes a returned table, stream, array or object over from the proxy, so that it outlives
+    // the proxy without a copy; nothing when this proxy does not hold it.
+    template <class T>
+    std::unique_ptr<T> Devral(T *result);
 
     platform::DataSet *SepetVer2(int carino);
     platform::DataSet *OncekiSiparisler(int carino);
@@ -157,6 +162,7 @@ private:
 
     platform::Connection *FDBXConnection;
     bool FInstanceOwner;
+    std::vector<server::ServerCommand *> m_prepared; // the commands made so far, for Devral
 
     std::unique_ptr<server::ServerCommand> FSepetVer2Command;
     std::unique_ptr<server::ServerCommand> FOncekiSiparislerCommand;
@@ -261,3 +267,14 @@ private:
     std::unique_ptr<server::ServerCommand> FKavrunVerCommand;
     std::unique_ptr<server::ServerCommand> FSiparisAlinirmiCommand;
 };
+
+#include "servercommand.h"
+
+template <class T>
+std::unique_ptr<T> TServerMethods1Client::Devral(T *result)
+{
+    for (server::ServerCommand *command : m_prepared)
+        if (auto taken = command->Take(result))
+            return taken;
+    return nullptr;
+}

@@ -17,7 +17,17 @@ ServerCommand::ServerCommand(platform::Connection &connection, const MethodInfo 
 {
 }
 
-ServerCommand::~ServerCommand() = default;
+ServerCommand::~ServerCommand()
+{
+    ReleaseResults();
+}
+
+void ServerCommand::ReleaseResults()
+{
+    for (const OwnedResult &result : m_owned)
+        result.destroy(result.ptr);
+    m_owned.clear();
+}
 
 void ServerCommand::SetString(int index, const QString &value)
 {
@@ -75,7 +85,7 @@ void ServerCommand::SetMarshalled(int index, const QJsonObject &object)
 void ServerCommand::Execute()
 {
     // The previous answer's results are released now, as the callers expect.
-    m_owned.clear();
+    ReleaseResults();
     m_reply.reset();
     m_unmarshal = platform::marshal::Reader();
 

@@ -70,23 +70,44 @@ public:
     // How many results the command holds for the caller right now.
     int OwnedCount() const { return int(m_owned.size()); }
 
+    // Hands a result this command holds over to the caller (a large table then need not be
+    // copied); nothing when the command does not hold it.
+    template <class T>
+    std::unique_ptr<T> Take(T *result)
+    {
+        for (auto it = m_owned.begin(); it != m_owned.end(); ++it) {
+            if (it->ptr == result) {
+                m_owned.erase(it);
+                return std::unique_ptr<T>(result);
+            }
+        }
+        return nullptr;
+    }
+
 private:
     QJsonValue Json(int position) const;
     template <class T>
     T *Keep(std::unique_ptr<T> owned)
     {
-        T *raw = owned.get();
+        T *raw = owned.release();
         if (raw)
-            m_owned.push_back(std::shared_ptr<void>(std::move(owned)));
+            m_owned.push_back({raw, [](void *p) { delete static_cast<T *>(p); }});
         return raw;
     }
+    void ReleaseResults();
+
+    struct OwnedResult
+    {
+        void *ptr;
+        void (*destroy)(void *);
+    };
 
     platform::Connection &m_connection;
     const MethodInfo &m_method;
     std::vector<QByteArray> m_params; // each parameter's encoded JSON, "null" until set
     std::unique_ptr<platform::WireReply> m_reply;
     platform::marshal::Reader m_unmarshal;
-    std::vector<std::shared_ptr<void>> m_owned;
+    std::vector<OwnedResult> m_owned;
 };
 
 } // namespace server

@@ -262,6 +262,15 @@ void TestProxim::preparesOnceAndReleasesResultsAtTheNextCall()
     QCOMPARE(command->OwnedCount(), 1);
     QCOMPARE(m_proxy->Command("BuyukGetir")->OwnedCount(), 1);
     QCOMPARE(m_methods->CallCount("OncekiSiparisler"), 2);
+
+    // A result taken over leaves the command and outlives the proxy.
+    platform::DataSet *rows = m_proxy->OncekiSiparisler(3);
+    std::unique_ptr<platform::DataSet> mine = m_proxy->Devral(rows);
+    QCOMPARE(mine.get(), rows);
+    QCOMPARE(command->OwnedCount(), 0);
+    QCOMPARE(m_proxy->Devral(rows), nullptr); // only once
+    m_proxy.reset();
+    QVERIFY(mine->Active());
 }
 
 void TestProxim::raisesTheServersMessage()
