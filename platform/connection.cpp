@@ -68,6 +68,9 @@ std::unique_ptr<httplib::Client> Connection::MakeClient() const
     client->set_read_timeout(std::chrono::milliseconds(readMs));
     client->set_write_timeout(std::chrono::milliseconds(readMs));
     client->set_keep_alive(true);
+    // A call is a header and a body written apart: without this, Nagle and delayed ACKs add
+    // 40 ms to every call.
+    client->set_tcp_nodelay(true);
     return client;
 }
 

@@ -96,6 +96,12 @@ QSqlQuery Database::Exec(const QString &sql, const QVariantList &values)
 {
     QSqlQuery query(Handle());
     query.setForwardOnly(true);
+    if (values.isEmpty()) {
+        // Statements without values run as they are: PostgreSQL does not prepare DDL.
+        if (!query.exec(sql))
+            Fail(query, sql);
+        return query;
+    }
     if (!query.prepare(sql))
         Fail(query, sql);
     for (const QVariant &v : values) {
@@ -141,7 +147,7 @@ std::unique_ptr<platform::DataSet> Database::Table(const QString &sql, const QVa
                                   .arg(sql.simplified().left(120)));
     auto table = std::make_unique<platform::DataSet>();
     for (const Column &c : columns)
-        table->AddField(QString::fromLatin1(c.name), c.type, c.size);
+        table->AddField(QString::fromUtf8(c.name), c.type, c.size);
     const int n = int(columns.size());
     while (query.next()) {
         for (int i = 0; i < n; ++i) {
