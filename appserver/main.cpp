@@ -6,6 +6,7 @@
 #include "methodhandlers.h"
 #include "modules.h"
 
+#include "content/contentadmin.h"
 #include "data/admin.h"
 #include "data/database.h"
 #include "data/databasepool.h"
@@ -71,6 +72,14 @@ void AddOptions(QCommandLineParser &parser)
         {QStringLiteral("customer"), QStringLiteral("Customer account number for --register-computer."), QStringLiteral("n"), QStringLiteral("1")},
         {QStringLiteral("set"), QStringLiteral("Set a server setting KEY=VALUE (version, ticker, ...), then end."), QStringLiteral("key=value")},
         {QStringLiteral("broadcast"), QStringLiteral("Send a notification (JSON) to every client of the running server at --port."), QStringLiteral("json")},
+        {QStringLiteral("set-ticker"), QStringLiteral("Set the scrolling text (HTML; empty removes it), then end."), QStringLiteral("html")},
+        {QStringLiteral("set-advert"), QStringLiteral("Set opening advert N (with --title, --picture JPEG file, --target), then end."), QStringLiteral("n")},
+        {QStringLiteral("remove-advert"), QStringLiteral("Remove opening advert N, then end."), QStringLiteral("n")},
+        {QStringLiteral("title"), QStringLiteral("Title for --set-advert."), QStringLiteral("text")},
+        {QStringLiteral("picture"), QStringLiteral("JPEG file for --set-advert."), QStringLiteral("file")},
+        {QStringLiteral("target"), QStringLiteral("Target of --set-advert: #KAMPANYA#, #YENİ# or a search text."), QStringLiteral("text")},
+        {QStringLiteral("set-banner"), QStringLiteral("Set banner SLOT=FILE (1, 2: GIF; 3: BMP; empty FILE removes), then end."), QStringLiteral("slot=file")},
+        {QStringLiteral("set-installer"), QStringLiteral("Serve this file as /exe/VelkorSetup.exe, then end."), QStringLiteral("path")},
     });
 }
 
@@ -143,8 +152,46 @@ int RunCommand(const QCommandLineParser &parser)
         const qsizetype eq = pair.indexOf(QLatin1Char('='));
         if (eq <= 0)
             throw platform::Error(QStringLiteral("--set takes KEY=VALUE"));
-        appserver::SetSetting(db, pair.left(eq), pair.mid(eq + 1));
-        std::printf("setting %s stored\n", qPrintable(pair.left(eq)));
+        const QString key = pair.left(eq), value = pair.mid(eq + 1);
+        // The ticker and the installer are checked before they are stored.
+        if (key == QLatin1String("ticker"))
+            appserver::SetTicker(db, value);
+        else if (key == QLatin1String("installer"))
+            appserver::SetInstaller(db, value);
+        else
+            appserver::SetSetting(db, key, value);
+        std::printf("setting %s stored\n", qPrintable(key));
+    }
+    if (parser.isSet(QStringLiteral("set-ticker"))) {
+        appserver::SetTicker(db, parser.value(QStringLiteral("set-ticker")));
+        std::printf("ticker stored\n");
+    }
+    if (parser.isSet(QStringLiteral("set-advert"))) {
+        appserver::SetAdvertFromFile(db, IntOption(parser, QStringLiteral("set-advert"), 1, 1000),
+                                     parser.value(QStringLiteral("title")), parser.value(QStringLiteral("picture")),
+                                     parser.value(QStringLiteral("target")));
+        std::printf("advert stored\n");
+    }
+    if (parser.isSet(QStringLiteral("remove-advert")))
+        std::printf(appserver::RemoveAdvert(db, IntOption(parser, QStringLiteral("remove-advert"), 1, 1000))
+                        ? "advert removed\n"
+                        : "no such advert\n");
+    if (parser.isSet(QStringLiteral("set-banner"))) {
+        const QString pair = parser.value(QStringLiteral("set-banner"));
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        bool ok = false;
+        const int slot = pair.left(eq).toInt(&ok);
+        if (eq <= 0 || !ok)
+            throw platform::Error(QStringLiteral("--set-banner takes SLOT=FILE"));
+        if (pair.mid(eq + 1).isEmpty())
+            appserver::SetBanner(db, slot, {});
+        else
+            appserver::SetBannerFromFile(db, slot, pair.mid(eq + 1));
+        std::printf("banner stored\n");
+    }
+    if (parser.isSet(QStringLiteral("set-installer"))) {
+        appserver::SetInstaller(db, parser.value(QStringLiteral("set-installer")));
+        std::printf("installer stored\n");
     }
     return 0;
 }
@@ -168,11 +215,25 @@ int Serve(const QCommandLineParser &parser, const sigset_t &stopSignals)
     appserver::HttpServer server(options, handlers);
     server.Start();
     std::printf("dorvena-appserver listening on %s:%u\n", options.address.c_str(), unsigned(server.Port()));
+
+    // The firm's web host: its own port, no server methods, the pages as the fallback.
+    appserver::MethodHandlers noMethods;
+    std::unique_ptr<appserver::HttpServer> web;
+    if (const int webPort = IntOption(parser, QStringLiteral("web-port"), 0, 65535)) {
+        appserver::ServerOptions webOptions = options;
+        webOptions.port = quint16(webPort);
+        web = std::make_unique<appserver::HttpServer>(webOptions, noMethods);
+        web->SetFallback(appserver::MakeFirmWebHost(pool));
+        web->Start();
+        std::printf("web host listening on %s:%u\n", options.address.c_str(), unsigned(web->Port()));
+    }
     std::fflush(stdout);
 
     int signal = 0;
     sigwait(&stopSignals, &signal);
     std::printf("dorvena-appserver stopping (signal %d)\n", signal);
+    if (web)
+        web->Stop();
     server.Stop();
     return 0;
 }
@@ -192,9 +253,10 @@ int main(int argc, char *argv[])
     AddOptions(parser);
     parser.process(app);
     try {
-        const bool command = parser.isSet(QStringLiteral("init-db")) || parser.isSet(QStringLiteral("seed-demo")) ||
-                             parser.isSet(QStringLiteral("register-computer")) || parser.isSet(QStringLiteral("set")) ||
-                             parser.isSet(QStringLiteral("broadcast"));
+        bool command = false;
+        for (const char *name : {"init-db", "seed-demo", "register-computer", "set", "broadcast", "set-ticker",
+                                 "set-advert", "remove-advert", "set-banner", "set-installer"})
+            command = command || parser.isSet(QString::fromLatin1(name));
         return command ? RunCommand(parser) : Serve(parser, stopSignals);
     } catch (const platform::Error &e) {
         std::fprintf(stderr, "dorvena-appserver: %s\n", e.what());

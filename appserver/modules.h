@@ -1,5 +1,7 @@
 #pragma once
 
+#include "router.h"
+
 #include "data/demo.h"
 #include "data/schema.h"
 
@@ -15,5 +17,7 @@ class MethodHandlers;
 std::vector<SchemaStep> AllSchemaSteps();
 void SeedDemo(Database &db, const DemoOptions &options);
 void RegisterAllMethods(MethodHandlers &handlers, DatabasePool &pool);
+// The firm's web host pages, with card payments booked in the customer's statement.
+FallbackHandler MakeFirmWebHost(DatabasePool &pool);
 
 } // namespace appserver
