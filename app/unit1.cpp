@@ -44,7 +44,7 @@ QWidget *Panel(QWidget *parent, int height, const QString &style = QString())
 void UpperCaseEntry(QLineEdit *edit)
 {
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
-        const QString upper = QLocale(QLocale::Turkish).toUpper(text);
+        const QString upper = text.toUpper(); // as the system upper-cases: i gives I
         if (upper != text) {
             const int pos = edit->cursorPosition();
             edit->setText(upper);
@@ -159,11 +159,11 @@ void TForm1::BuildSearchBar(QWidget *parent)
     row->addWidget(araedit);
     SpeedButton2 = new QToolButton(panel2);
     SpeedButton2->setToolTip(QStringLiteral("Ara"));
-    SpeedButton2->setText(QStringLiteral("🔍"));
+    SpeedButton2->setIcon(platform::pictures::Search());
     SpeedButton2->setFixedWidth(40);
     SpeedButton1 = new QToolButton(panel2);
     SpeedButton1->setToolTip(QStringLiteral("Temizle"));
-    SpeedButton1->setText(QStringLiteral("✕"));
+    SpeedButton1->setIcon(platform::pictures::Clear());
     SpeedButton1->setFixedWidth(40);
     row->addWidget(SpeedButton2);
     row->addWidget(SpeedButton1);

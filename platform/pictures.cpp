@@ -105,4 +105,28 @@ QPixmap Logo(QSize size)
     return pm;
 }
 
+QIcon Search()
+{
+    QPixmap pm(24, 24);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(12, 52, 97), 2.5));
+    p.drawEllipse(QRectF(4, 4, 11, 11));
+    p.drawLine(QPointF(13.5, 13.5), QPointF(20, 20));
+    return QIcon(pm);
+}
+
+QIcon Clear()
+{
+    QPixmap pm(24, 24);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(190, 50, 50), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(6, 6), QPointF(18, 18));
+    p.drawLine(QPointF(18, 6), QPointF(6, 18));
+    return QIcon(pm);
+}
+
 } // namespace platform::pictures

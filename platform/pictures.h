@@ -14,5 +14,7 @@ QPixmap YesNo(bool yes, int size = 16);
 QPixmap HasPicture(int size = 16);
 QIcon Tab(int index);
 QPixmap Logo(QSize size);
+QIcon Search(); // a magnifier
+QIcon Clear();  // a cross
 
 } // namespace platform::pictures

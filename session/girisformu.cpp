@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <chrono>
@@ -103,7 +104,7 @@ Tgirisform::Tgirisform(QWidget *owner) : QDialog(owner), m_gone(std::make_shared
     for (QLineEdit *edit : {adi, sifre}) {
         // Entry is upper case, as the server stores names and passwords.
         connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
-            const QString upper = QLocale(QLocale::Turkish).toUpper(text);
+            const QString upper = text.toUpper(); // as the system upper-cases: i gives I
             if (upper != text) {
                 const int pos = edit->cursorPosition();
                 edit->setText(upper);
@@ -144,6 +145,14 @@ Tgirisform::Tgirisform(QWidget *owner) : QDialog(owner), m_gone(std::make_shared
     idsi = BilgisayarIdAl();
     AyarOku();
     adi->setFocus();
+}
+
+void Tgirisform::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Centred on the screen: there is no main window to centre on yet.
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 Tgirisform::~Tgirisform()

@@ -64,6 +64,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     std::shared_ptr<std::atomic<bool>> m_gone; // tells a running lookup that the dialog closed
