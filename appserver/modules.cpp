@@ -10,6 +10,9 @@
 #include "content/contentschema.h"
 #include "content/webhost.h"
 #include "data/database.h"
+#include "orders/ordersdemo.h"
+#include "orders/ordersmethods.h"
+#include "orders/ordersschema.h"
 
 #include <QSqlQuery>
 
@@ -18,6 +21,8 @@ namespace appserver {
 std::vector<SchemaStep> AllSchemaSteps()
 {
     std::vector<SchemaStep> steps = CoreSchema();
+    for (SchemaStep &s : OrdersSchema())
+        steps.push_back(std::move(s));
     for (SchemaStep &s : AccountsSchema())
         steps.push_back(std::move(s));
     for (SchemaStep &s : ContentSchema())
@@ -28,6 +33,7 @@ std::vector<SchemaStep> AllSchemaSteps()
 void SeedDemo(Database &db, const DemoOptions &options)
 {
     SeedCoreDemo(db, options);
+    SeedOrdersDemo(db, options.seed);
     SeedAccountsDemo(db, options.seed);
     SeedContentDemo(db, options.seed);
 }
@@ -35,6 +41,7 @@ void SeedDemo(Database &db, const DemoOptions &options)
 void RegisterAllMethods(MethodHandlers &handlers, DatabasePool &pool)
 {
     RegisterBuiltinMethods(handlers);
+    RegisterOrdersMethods(handlers, pool);
     RegisterAccountsMethods(handlers, pool);
     ContentOptions content;
     // The account card's totals come from the statement.
