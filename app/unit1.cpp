@@ -1,5 +1,6 @@
 #include "unit1.h"
 
+#include "catalogue/stoklistesi.h"
 #include "platform/busyindicator.h"
 #include "platform/connection.h"
 #include "platform/deployment.h"
@@ -89,6 +90,9 @@ TForm1::TForm1() : sbilgi(std::make_unique<TSonucBilgisi>()), bagc(std::make_uni
     layout->addWidget(panel5);
     setCentralWidget(central);
     BuildMenu();
+    stokListesi = new StokListesi({this, sPageControl1, sstoklistesi, araedit, SpeedButton2, SpeedButton1, gifstokara,
+                                   bagc.get(), sbilgi.get()},
+                                  this);
     araedit->setFocus();
 }
 
@@ -311,6 +315,7 @@ void TForm1::MusteriTipiKurallari()
     R1->setVisible(salesperson);
     if (tip == 4)
         SayfaGoster(skampanyali, false);
+    stokListesi->MusteriTipiKurallari(tip);
 }
 
 void TForm1::AnaBilgiAl()

@@ -12,6 +12,7 @@ class QToolButton;
 class QWidget;
 class QAction;
 class TSonucBilgisi;
+class StokListesi;
 
 namespace platform {
 class BusyIndicator;
@@ -72,6 +73,8 @@ public:
     QWidget *ss;
     // Bottom.
     QLabel *kayanyazi;
+    // The pages' own parts.
+    StokListesi *stokListesi;
     // General menu.
     QMenu *Genelmenu;
     QAction *M1;
