@@ -1,9 +1,14 @@
 #include "unit1.h"
 
+#include "catalogue/sepetsatiracici.h"
 #include "catalogue/stoklistesi.h"
+#include "orders/sepetsayfasi.h"
+#include "orders/siparisgonder.h"
 #include "platform/busyindicator.h"
 #include "platform/connection.h"
+#include "platform/dataset.h"
 #include "platform/deployment.h"
+#include "platform/gridview.h"
 #include "platform/pictures.h"
 #include "platform/shell.h"
 #include "session/baglantiu.h"
@@ -93,6 +98,26 @@ TForm1::TForm1() : sbilgi(std::make_unique<TSonucBilgisi>()), bagc(std::make_uni
     stokListesi = new StokListesi({this, sPageControl1, sstoklistesi, araedit, SpeedButton2, SpeedButton1, gifstokara,
                                    bagc.get(), sbilgi.get()},
                                   this);
+    sepetSayfasi = new SepetSayfasi({sPageControl1, ssepet, araedit, bagc.get(), sbilgi.get()}, this);
+    satirAcici = std::make_unique<SepetSatirAcici>(SepetSatirAcici::Baglam{
+        this, sbilgi.get(), bagc.get(), [this] { return sepetSayfasi->sepet(); },
+        [this] { sepetSayfasi->SepetYukle(); }});
+    connect(stokListesi, &StokListesi::SatirAc, this, [this](int row) {
+        if (platform::DataSet *stok = stokListesi->cxGrid1->Data())
+            satirAcici->ListeCiftTik(KaynakListe::Stok, *stok, OdakStokno(*stok, row));
+    });
+    connect(sepetSayfasi, &SepetSayfasi::SatirAc, this, [this](int sirano) { satirAcici->SepetSatiriAc(sirano); });
+    connect(sepetSayfasi, &SepetSayfasi::Gonder, this, [this] {
+        SiparisGonderme g;
+        g.pencere = this;
+        g.sbilgi = sbilgi.get();
+        g.bagc = bagc.get();
+        g.sepet = sepetSayfasi->sepet();
+        g.aciklamagir = sepetSayfasi->aciklamagir;
+        g.uyari = sepetSayfasi->lbluyarbakiye->text();
+        g.SepetYukle = [this] { sepetSayfasi->SepetYukle(); };
+        g.Button1Click();
+    });
     araedit->setFocus();
 }
 
@@ -316,6 +341,7 @@ void TForm1::MusteriTipiKurallari()
     if (tip == 4)
         SayfaGoster(skampanyali, false);
     stokListesi->MusteriTipiKurallari(tip);
+    sepetSayfasi->MusteriTipiKurallari(tip);
 }
 
 void TForm1::AnaBilgiAl()

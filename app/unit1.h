@@ -13,6 +13,8 @@ class QWidget;
 class QAction;
 class TSonucBilgisi;
 class StokListesi;
+class SepetSayfasi;
+class SepetSatirAcici;
 
 namespace platform {
 class BusyIndicator;
@@ -75,6 +77,8 @@ public:
     QLabel *kayanyazi;
     // The pages' own parts.
     StokListesi *stokListesi;
+    SepetSayfasi *sepetSayfasi;
+    std::unique_ptr<SepetSatirAcici> satirAcici; // the stock detail dialog's openers
     // General menu.
     QMenu *Genelmenu;
     QAction *M1;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdlib>
@@ -121,6 +122,15 @@ bool DesktopShell::OpenUrl(const QUrl &url)
 void DesktopShell::PlaySound(int)
 {
     QApplication::beep();
+}
+
+} // namespace platform
+
+namespace platform {
+
+QString DesktopShell::SaveFileName(const QString &filter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString(), filter);
 }
 
 } // namespace platform

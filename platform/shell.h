@@ -38,6 +38,8 @@ public:
     virtual void Terminate(int exitCode) = 0;
     virtual bool OpenUrl(const QUrl &url) = 0;
     virtual void PlaySound(int kind) = 0;
+    // The save dialog: the chosen file, or empty when none was chosen.
+    virtual QString SaveFileName(const QString &filter) = 0;
 };
 
 // The Shell in use. The desktop one unless a test or the program installed another.
@@ -58,6 +60,7 @@ public:
     void Terminate(int exitCode) override;
     bool OpenUrl(const QUrl &url) override;
     void PlaySound(int kind) override;
+    QString SaveFileName(const QString &filter) override;
 };
 
 } // namespace platform

@@ -37,6 +37,13 @@ public:
         return true;
     }
     void PlaySound(int) override {}
+    QString saveFileAnswer; // what the save dialog "chooses"
+    QStringList saveFilters;
+    QString SaveFileName(const QString &filter) override
+    {
+        saveFilters.append(filter);
+        return saveFileAnswer;
+    }
 };
 
 // Installs a RecordingShell for the lifetime of the guard and gives access to it.
