@@ -340,12 +340,9 @@ void GridView::ApplyProportionalWidths(int gridWidth)
     const std::vector<int> widths = ProportionalWidths(gridWidth, weights);
     if (widths.empty())
         return;
-    const bool updates = m_table->updatesEnabled();
-    m_table->setUpdatesEnabled(false);
     for (size_t i = 0; i < columns.size(); ++i)
         if (widths[i] >= 0)
             m_header->resizeSection(columns[i], widths[i]);
-    m_table->setUpdatesEnabled(updates);
 }
 
 void GridView::BestFit()
