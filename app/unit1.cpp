@@ -46,19 +46,6 @@ QWidget *Panel(QWidget *parent, int height, const QString &style = QString())
     return panel;
 }
 
-// Typed letters are kept in upper case by Turkish rules.
-void UpperCaseEntry(QLineEdit *edit)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
-        const QString upper = text.toUpper(); // as the system upper-cases: i gives I
-        if (upper != text) {
-            const int pos = edit->cursorPosition();
-            edit->setText(upper);
-            edit->setCursorPosition(pos);
-        }
-    });
-}
-
 } // namespace
 
 TForm1::TForm1() : sbilgi(std::make_unique<TSonucBilgisi>()), bagc(std::make_unique<platform::Connection>())
@@ -184,7 +171,6 @@ void TForm1::BuildSearchBar(QWidget *parent)
     QFont big(QStringLiteral("Tahoma"));
     big.setPixelSize(20);
     araedit->setFont(big);
-    UpperCaseEntry(araedit);
     row->addWidget(araedit);
     SpeedButton2 = new QToolButton(panel2);
     SpeedButton2->setToolTip(QStringLiteral("Ara"));

@@ -150,6 +150,15 @@ StokListesi::StokListesi(Parcalar parcalar, QObject *parent) : QObject(parent), 
     connect(cxGrid1, &platform::GridView::DoubleClicked, this, [this](int row, const QString &) { emit SatirAc(row); });
 
     m.araedit->installEventFilter(this);
+    // Every letter typed is kept in upper case (as the system upper-cases: i gives I).
+    connect(m.araedit, &QLineEdit::textEdited, m.araedit, [edit = m.araedit](const QString &text) {
+        const QString upper = text.toUpper();
+        if (upper != text) {
+            const int pos = edit->cursorPosition();
+            edit->setText(upper);
+            edit->setCursorPosition(pos);
+        }
+    });
     cxGrid1->installEventFilter(this);
     connect(m.SpeedButton2, &QToolButton::clicked, this, &StokListesi::SpeedButton2Click);
     connect(m.SpeedButton1, &QToolButton::clicked, this, &StokListesi::SpeedButton1Click);
