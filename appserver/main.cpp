@@ -80,6 +80,7 @@ void AddOptions(QCommandLineParser &parser)
         {QStringLiteral("target"), QStringLiteral("Target of --set-advert: #KAMPANYA#, #YENİ# or a search text."), QStringLiteral("text")},
         {QStringLiteral("set-banner"), QStringLiteral("Set banner SLOT=FILE (1, 2: GIF; 3: BMP; empty FILE removes), then end."), QStringLiteral("slot=file")},
         {QStringLiteral("set-installer"), QStringLiteral("Serve this file as /exe/VelkorSetup.exe, then end."), QStringLiteral("path")},
+        {QStringLiteral("advance-order"), QStringLiteral("Move order N to its next state (received, approved, seen, partly prepared, prepared, shipped), then end."), QStringLiteral("n")},
     });
 }
 
@@ -103,9 +104,8 @@ appserver::DatabaseOptions DatabaseOptionsFrom(const QCommandLineParser &parser)
 }
 
 // Posts the notification to the running server's channel, as any broadcaster would.
-int Broadcast(const QCommandLineParser &parser)
+int Broadcast(const QCommandLineParser &parser, const QByteArray &body)
 {
-    const QByteArray body = parser.value(QStringLiteral("broadcast")).toUtf8();
     if (QJsonDocument::fromJson(body).isNull() && body != "null")
         throw platform::Error(QStringLiteral("--broadcast takes a JSON value"));
     QTcpSocket socket;
@@ -129,7 +129,7 @@ int Broadcast(const QCommandLineParser &parser)
 int RunCommand(const QCommandLineParser &parser)
 {
     if (parser.isSet(QStringLiteral("broadcast")))
-        return Broadcast(parser);
+        return Broadcast(parser, parser.value(QStringLiteral("broadcast")).toUtf8());
     appserver::Database db(DatabaseOptionsFrom(parser));
     appserver::MigrateSchema(db, appserver::AllSchemaSteps());
     if (parser.isSet(QStringLiteral("seed-demo"))) {
@@ -193,6 +193,29 @@ int RunCommand(const QCommandLineParser &parser)
         appserver::SetInstaller(db, parser.value(QStringLiteral("set-installer")));
         std::printf("installer stored\n");
     }
+    if (parser.isSet(QStringLiteral("advance-order"))) {
+        const int id = IntOption(parser, QStringLiteral("advance-order"), 1, 2147483647);
+        appserver::Transaction tx(db);
+        const QVariant state = db.Scalar(QStringLiteral("SELECT durum FROM siparis WHERE id = ?"), {id});
+        if (!state.isValid())
+            throw platform::Error(QStringLiteral("There is no order %1").arg(id));
+        if (state.toInt() >= 6)
+            throw platform::Error(QStringLiteral("Order %1 is already shipped").arg(id));
+        db.Exec(QStringLiteral("UPDATE siparis SET durum = durum + 1 WHERE id = ?"), {id});
+        tx.Commit();
+        std::printf("order %d is now in state %d\n", id, state.toInt() + 1);
+    }
+    // Clients reload their counters and content on any notification: tell the running server.
+    bool changed = parser.isSet(QStringLiteral("advance-order"));
+    for (const char *name : {"set-ticker", "set-advert", "remove-advert", "set-banner", "set"})
+        changed = changed || parser.isSet(QString::fromLatin1(name));
+    if (changed) {
+        try {
+            Broadcast(parser, QByteArrayLiteral("{\"reason\":\"content\"}"));
+        } catch (const platform::Error &) {
+            std::printf("(no running server to notify)\n");
+        }
+    }
     return 0;
 }
 
@@ -255,7 +278,7 @@ int main(int argc, char *argv[])
     try {
         bool command = false;
         for (const char *name : {"init-db", "seed-demo", "register-computer", "set", "broadcast", "set-ticker",
-                                 "set-advert", "remove-advert", "set-banner", "set-installer"})
+                                 "set-advert", "remove-advert", "set-banner", "set-installer", "advance-order"})
             command = command || parser.isSet(QString::fromLatin1(name));
         return command ? RunCommand(parser) : Serve(parser, stopSignals);
     } catch (const platform::Error &e) {
