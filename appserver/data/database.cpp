@@ -69,6 +69,7 @@ Database::Database(const DatabaseOptions &options) : m_connectionName(NextConnec
         QSqlDatabase::removeDatabase(m_connectionName);
         throw platform::Error(QStringLiteral("Cannot open the database: %1").arg(text));
     }
+    m_db = db;
     if (m_sqlite) {
         // WAL lets readers work while one writer commits; foreign keys are off by default.
         Exec(QStringLiteral("PRAGMA journal_mode=WAL"));
@@ -79,17 +80,15 @@ Database::Database(const DatabaseOptions &options) : m_connectionName(NextConnec
 
 Database::~Database()
 {
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        if (db.isOpen())
-            db.close();
-    }
+    if (m_db.isOpen())
+        m_db.close();
+    m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
 QSqlDatabase Database::Handle() const
 {
-    return QSqlDatabase::database(m_connectionName, false);
+    return m_db;
 }
 
 QSqlQuery Database::Exec(const QString &sql, const QVariantList &values)
@@ -188,19 +187,35 @@ std::unique_ptr<platform::DataSet> Database::Table(const QString &sql, const QVa
 
 void Database::Begin()
 {
-    if (!Handle().transaction())
-        throw platform::Error(QStringLiteral("Cannot begin a transaction: %1").arg(Handle().lastError().text()));
+    if (m_sqlite) {
+        // Take the write lock at the start: a transaction that reads and then writes would
+        // otherwise be refused at once ("database is locked") when another connection
+        // committed in between, instead of waiting its turn.
+        Exec(QStringLiteral("BEGIN IMMEDIATE"));
+        return;
+    }
+    if (!m_db.transaction())
+        throw platform::Error(QStringLiteral("Cannot begin a transaction: %1").arg(m_db.lastError().text()));
 }
 
 void Database::Commit()
 {
-    if (!Handle().commit())
-        throw platform::Error(QStringLiteral("Cannot commit: %1").arg(Handle().lastError().text()));
+    if (m_sqlite) {
+        Exec(QStringLiteral("COMMIT"));
+        return;
+    }
+    if (!m_db.commit())
+        throw platform::Error(QStringLiteral("Cannot commit: %1").arg(m_db.lastError().text()));
 }
 
 void Database::Rollback()
 {
-    Handle().rollback();
+    if (m_sqlite) {
+        QSqlQuery query(m_db);
+        query.exec(QStringLiteral("ROLLBACK")); // nothing to undo is no error here
+        return;
+    }
+    m_db.rollback();
 }
 
 } // namespace appserver

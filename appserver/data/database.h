@@ -62,6 +62,7 @@ public:
 
 private:
     QString m_connectionName;
+    QSqlDatabase m_db; // held, not looked up: a lookup from another thread is refused
     bool m_sqlite = true;
 };
 
