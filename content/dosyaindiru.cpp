@@ -68,8 +68,11 @@ Tdosyaindir::Tdosyaindir(QWidget *owner, int serverVersion)
 
 Tdosyaindir::~Tdosyaindir()
 {
-    if (m_reply)
+    if (m_reply) {
+        // Closing the dialog mid-download lets the sign-in go on: the abort is no failure to report.
+        disconnect(m_reply, nullptr, this, nullptr);
         m_reply->abort();
+    }
 }
 
 QString Tdosyaindir::InstallerUrl()
@@ -129,9 +132,11 @@ void Tdosyaindir::FormActivate()
     request.setRawHeader("User-Agent", "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like Gecko) "
                                        "Chrome/60.0.3112.32 Safari/537.36");
     m_reply = m_network->get(request);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-        if (total <= 0)
-            return; // without a length the text and the bar stay as they are
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this, reply = m_reply.data()](qint64 received, qint64 total) {
+        // Without a length the text and the bar stay as they are; Qt gives the received count
+        // as the total when an unsized answer ends, so the header is what tells.
+        if (total <= 0 || !reply->header(QNetworkRequest::ContentLengthHeader).isValid())
+            return;
         bilgi->setText(ProgressText(received, total));
         ProgressBar1->setMaximum(int(qMin<qint64>(total, INT_MAX)));
         ProgressBar1->setValue(int(qMin<qint64>(received, INT_MAX)));

@@ -6,7 +6,6 @@
 #include "platform/busyindicator.h"
 #include "platform/connection.h"
 #include "platform/dataset.h"
-#include "platform/error.h"
 #include "server/proxim.h"
 
 bool SekmeYukleme::Yukle(const platform::Connection &bagc, Cagri cagri)
@@ -40,7 +39,8 @@ bool SekmeYukleme::Yukle(const platform::Connection &bagc, Cagri cagri)
                 }
             }
             copy->Close();
-        } catch (const platform::Error &) {
+        } catch (...) {
+            // Any failure of the call is the one connection message, not a second error box.
             sonuc->failed = true;
         }
     })->Await([sayfa = m_sayfa, running = m_running, sonuc] {
