@@ -18,13 +18,15 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dorvena-roundtrip"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Calls a few server methods through the proxy."));
+    parser.setApplicationDescription(
+        QStringLiteral("Calls a few server methods through the proxy."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("host"), QStringLiteral("Server host."), QStringLiteral("host"),
-                      QStringLiteral("127.0.0.1")});
-    parser.addOption({QStringLiteral("port"), QStringLiteral("Server port."), QStringLiteral("port"),
-                      QStringLiteral("9090")});
-    parser.addOption({QStringLiteral("machine"), QStringLiteral("Machine identifier for the sign-in call."),
+    parser.addOption({QStringLiteral("host"), QStringLiteral("Server host."),
+                      QStringLiteral("host"), QStringLiteral("127.0.0.1")});
+    parser.addOption({QStringLiteral("port"), QStringLiteral("Server port."),
+                      QStringLiteral("port"), QStringLiteral("9090")});
+    parser.addOption({QStringLiteral("machine"),
+                      QStringLiteral("Machine identifier for the sign-in call."),
                       QStringLiteral("id"), QStringLiteral("DEMO-PC-0001")});
     parser.process(app);
 
@@ -38,13 +40,16 @@ int main(int argc, char *argv[])
     }
     try {
         TServerMethods1Client proxy(&bagc);
-        out << "EchoString(\"Merhaba Dünya\") = " << proxy.EchoString(QStringLiteral("Merhaba Dünya")) << Qt::endl;
-        out << "ReverseString(\"Dorvena\") = " << proxy.ReverseString(QStringLiteral("Dorvena")) << Qt::endl;
+        out << "EchoString(\"Merhaba Dünya\") = "
+            << proxy.EchoString(QStringLiteral("Merhaba Dünya")) << Qt::endl;
+        out << "ReverseString(\"Dorvena\") = " << proxy.ReverseString(QStringLiteral("Dorvena"))
+            << Qt::endl;
         try {
             TSonucBilgisi *bilgi = proxy.BuyukGetir(parser.value(QStringLiteral("machine")));
             if (bilgi)
-                out << "BuyukGetir: Varmi=" << (bilgi->Varmi() ? "true" : "false") << " ADI=\"" << bilgi->ADI()
-                    << "\" CariAdi=\"" << bilgi->CariAdi() << "\" Version=" << bilgi->Version() << Qt::endl;
+                out << "BuyukGetir: Varmi=" << (bilgi->Varmi() ? "true" : "false") << " ADI=\""
+                    << bilgi->ADI() << "\" CariAdi=\"" << bilgi->CariAdi()
+                    << "\" Version=" << bilgi->Version() << Qt::endl;
             else
                 out << "BuyukGetir: no record" << Qt::endl;
         } catch (const platform::ServerError &e) {

@@ -48,7 +48,8 @@ QWidget *Panel(QWidget *parent, int height, const QString &style = QString())
 
 } // namespace
 
-TForm1::TForm1() : sbilgi(std::make_unique<TSonucBilgisi>()), bagc(std::make_unique<platform::Connection>())
+TForm1::TForm1()
+    : sbilgi(std::make_unique<TSonucBilgisi>()), bagc(std::make_unique<platform::Connection>())
 {
     setWindowTitle(QStringLiteral("Dorvena B2B Programı"));
     QFont tahoma(QStringLiteral("Tahoma"));
@@ -82,10 +83,11 @@ TForm1::TForm1() : sbilgi(std::make_unique<TSonucBilgisi>()), bagc(std::make_uni
     layout->addWidget(panel5);
     setCentralWidget(central);
     BuildMenu();
-    stokListesi = new StokListesi({this, sPageControl1, sstoklistesi, araedit, SpeedButton2, SpeedButton1, gifstokara,
-                                   bagc.get(), sbilgi.get()},
+    stokListesi = new StokListesi({this, sPageControl1, sstoklistesi, araedit, SpeedButton2,
+                                   SpeedButton1, gifstokara, bagc.get(), sbilgi.get()},
                                   this);
-    sepetSayfasi = new SepetSayfasi({sPageControl1, ssepet, araedit, bagc.get(), sbilgi.get()}, this);
+    sepetSayfasi =
+        new SepetSayfasi({sPageControl1, ssepet, araedit, bagc.get(), sbilgi.get()}, this);
     satirAcici = std::make_unique<SepetSatirAcici>(SepetSatirAcici::Baglam{
         this, sbilgi.get(), bagc.get(), [this] { return sepetSayfasi->sepet(); },
         [this] { sepetSayfasi->SepetYukle(); }});
@@ -93,7 +95,8 @@ TForm1::TForm1() : sbilgi(std::make_unique<TSonucBilgisi>()), bagc(std::make_uni
         if (platform::DataSet *stok = stokListesi->cxGrid1->Data())
             satirAcici->ListeCiftTik(KaynakListe::Stok, *stok, OdakStokno(*stok, row));
     });
-    connect(sepetSayfasi, &SepetSayfasi::SatirAc, this, [this](int sirano) { satirAcici->SepetSatiriAc(sirano); });
+    connect(sepetSayfasi, &SepetSayfasi::SatirAc, this,
+            [this](int sirano) { satirAcici->SepetSatiriAc(sirano); });
     connect(sepetSayfasi, &SepetSayfasi::Gonder, this, [this] {
         SiparisGonderme g;
         g.pencere = this;
@@ -185,7 +188,8 @@ void TForm1::BuildSearchBar(QWidget *parent)
     musteritus = new QPushButton(QStringLiteral("Başka Cari Seç"), panel2);
     musteritus->hide();
     row->addWidget(musteritus);
-    for (platform::BusyIndicator **gif : {&gifstokara, &gifyeniler, &gifkampanyali, &gifduyuru, &gifekstre, &gifoncekiler}) {
+    for (platform::BusyIndicator **gif :
+         {&gifstokara, &gifyeniler, &gifkampanyali, &gifduyuru, &gifekstre, &gifoncekiler}) {
         *gif = new platform::BusyIndicator(panel2);
         row->addWidget(*gif);
     }
@@ -197,20 +201,25 @@ void TForm1::BuildPages(QWidget *parent)
     sPageControl1 = new QTabWidget(parent);
     sPageControl1->setObjectName(QStringLiteral("sPageControl1"));
     sPageControl1->setIconSize(QSize(24, 24));
-    sPageControl1->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { min-width: 120px; min-height: 45px; color: white; background: rgb(12, 52, 97);"
-        " padding: 0 8px; margin-right: 2px; }"
-        "QTabBar::tab:selected { background: rgb(0, 170, 207); }"));
+    sPageControl1->setStyleSheet(
+        QStringLiteral("QTabBar::tab { min-width: 120px; min-height: 45px; color: white; "
+                       "background: rgb(12, 52, 97);"
+                       " padding: 0 8px; margin-right: 2px; }"
+                       "QTabBar::tab:selected { background: rgb(0, 170, 207); }"));
     const struct
     {
         QWidget **page;
         const char *name;
         const char *caption;
     } pages[] = {
-        {&sstoklistesi, "sstoklistesi", "Stok Listesi"}, {&ssepet, "ssepet", "Sepet"},
-        {&sonceki, "sonceki", "Önceki Siparişler"},      {&sccariekstre, "sccariekstre", "Cari Ekstre"},
-        {&syeniler, "syeniler", "Yeni Stoklar"},         {&skampanyali, "skampanyali", "Kampanyalı Stoklar"},
-        {&sTabSheetduyuru, "sTabSheetduyuru", "Duyurular"}, {&sTabbakiyeler, "sTabbakiyeler", "Bakiyeler"},
+        {&sstoklistesi, "sstoklistesi", "Stok Listesi"},
+        {&ssepet, "ssepet", "Sepet"},
+        {&sonceki, "sonceki", "Önceki Siparişler"},
+        {&sccariekstre, "sccariekstre", "Cari Ekstre"},
+        {&syeniler, "syeniler", "Yeni Stoklar"},
+        {&skampanyali, "skampanyali", "Kampanyalı Stoklar"},
+        {&sTabSheetduyuru, "sTabSheetduyuru", "Duyurular"},
+        {&sTabbakiyeler, "sTabbakiyeler", "Bakiyeler"},
         {&ss, "ss", "Sanal Pos"},
     };
     int order = 0;
@@ -235,8 +244,8 @@ void TForm1::BuildLegend(QWidget *parent)
     {
         int status;
         const char *text;
-    } legend[] = {{1, " Stok mevcut  "}, {2, " Telefon Açınız  "}, {3, " Yolda  "},
-                  {5, " Tedarik Sürecinde "}, {4, " Özel Sipariş  "}, {0, " Yok  "}};
+    } legend[] = {{1, " Stok mevcut  "},      {2, " Telefon Açınız  "}, {3, " Yolda  "},
+                  {5, " Tedarik Sürecinde "}, {4, " Özel Sipariş  "},   {0, " Yok  "}};
     for (const auto &entry : legend) {
         auto *picture = new QLabel(panel3);
         picture->setPixmap(platform::pictures::Status(entry.status));
@@ -263,8 +272,9 @@ void TForm1::BuildMenu()
     }
     Button3->setMenu(Genelmenu);
     connect(G1, &QAction::triggered, this, &QWidget::close);
-    connect(websitesi1, &QAction::triggered, this,
-            [] { platform::CurrentShell().OpenUrl(QUrl(platform::Deployment::Current().firmWebAddress)); });
+    connect(websitesi1, &QAction::triggered, this, [] {
+        platform::CurrentShell().OpenUrl(QUrl(platform::Deployment::Current().firmWebAddress));
+    });
 }
 
 void TForm1::SayfaGoster(QWidget *page, bool visible)
@@ -334,8 +344,8 @@ void TForm1::AnaBilgiAl()
 {
     kullanicilbl->setText(sbilgi->ADI());
     cariadilbl->setText(sbilgi->CariAdi());
-    saticilbl->setText(sbilgi->SaticiAdi() + QStringLiteral(" Telefonu: ") + sbilgi->SaticiTelefon() +
-                       QStringLiteral(" email: ") + sbilgi->SaticiMail());
+    saticilbl->setText(sbilgi->SaticiAdi() + QStringLiteral(" Telefonu: ") +
+                       sbilgi->SaticiTelefon() + QStringLiteral(" email: ") + sbilgi->SaticiMail());
 }
 
 void TForm1::BaslangicIsleri()
@@ -364,7 +374,8 @@ void TForm1::BaslangicIsleri()
 void TForm1::closeEvent(QCloseEvent *event)
 {
     const int answer = MesajGoster(QStringLiteral("Programdan Çıkmak İstiyor musunuz ?"), 3,
-                                   {platform::DialogButton::Yes, platform::DialogButton::No}, platform::DialogButton::Yes);
+                                   {platform::DialogButton::Yes, platform::DialogButton::No},
+                                   platform::DialogButton::Yes);
     event->ignore(); // nothing closes but the end of the process
     if (answer == platform::ResultYes)
         platform::CurrentShell().Terminate(0);

@@ -40,47 +40,90 @@ int IntOption(const QCommandLineParser &parser, const QString &name, int low, in
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
     if (!ok || value < low || value > high)
-        throw platform::Error(QStringLiteral("--%1 must be a number from %2 to %3").arg(name).arg(low).arg(high));
+        throw platform::Error(
+            QStringLiteral("--%1 must be a number from %2 to %3").arg(name).arg(low).arg(high));
     return value;
 }
 
 void AddOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "Dorvena B2B application server and web host.\n"
-        "Without a command it serves until stopped. Commands: --init-db, --seed-demo, --register-computer, "
-        "--set, --broadcast."));
+    parser.setApplicationDescription(
+        QStringLiteral("Dorvena B2B application server and web host.\n"
+                       "Without a command it serves until stopped. Commands: --init-db, "
+                       "--seed-demo, --register-computer, "
+                       "--set, --broadcast."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("listen"), QStringLiteral("Address to listen on."), QStringLiteral("address"), QStringLiteral("0.0.0.0")},
-        {QStringLiteral("port"), QStringLiteral("Port of the server methods (0: any free port)."), QStringLiteral("port"), QStringLiteral("9090")},
-        {QStringLiteral("web-port"), QStringLiteral("Port of the web host (0: none)."), QStringLiteral("port"), QStringLiteral("8080")},
-        {QStringLiteral("io-threads"), QStringLiteral("Threads for the network."), QStringLiteral("n"), QStringLiteral("1")},
-        {QStringLiteral("workers"), QStringLiteral("Threads for the methods' work."), QStringLiteral("n"), QStringLiteral("4")},
-        {QStringLiteral("data"), QStringLiteral("Data folder (SQLite database, files)."), QStringLiteral("dir"), QStringLiteral("dorvena-data")},
-        {QStringLiteral("pg-host"), QStringLiteral("Use PostgreSQL on this host instead of SQLite."), QStringLiteral("host")},
-        {QStringLiteral("pg-port"), QStringLiteral("PostgreSQL port."), QStringLiteral("port"), QStringLiteral("5432")},
-        {QStringLiteral("pg-db"), QStringLiteral("PostgreSQL database."), QStringLiteral("name"), QStringLiteral("dorvena")},
-        {QStringLiteral("pg-user"), QStringLiteral("PostgreSQL user (password from DORVENA_PG_PASSWORD)."), QStringLiteral("user"), QStringLiteral("dorvena")},
+        {QStringLiteral("listen"), QStringLiteral("Address to listen on."),
+         QStringLiteral("address"), QStringLiteral("0.0.0.0")},
+        {QStringLiteral("port"), QStringLiteral("Port of the server methods (0: any free port)."),
+         QStringLiteral("port"), QStringLiteral("9090")},
+        {QStringLiteral("web-port"), QStringLiteral("Port of the web host (0: none)."),
+         QStringLiteral("port"), QStringLiteral("8080")},
+        {QStringLiteral("io-threads"), QStringLiteral("Threads for the network."),
+         QStringLiteral("n"), QStringLiteral("1")},
+        {QStringLiteral("workers"), QStringLiteral("Threads for the methods' work."),
+         QStringLiteral("n"), QStringLiteral("4")},
+        {QStringLiteral("data"), QStringLiteral("Data folder (SQLite database, files)."),
+         QStringLiteral("dir"), QStringLiteral("dorvena-data")},
+        {QStringLiteral("pg-host"),
+         QStringLiteral("Use PostgreSQL on this host instead of SQLite."), QStringLiteral("host")},
+        {QStringLiteral("pg-port"), QStringLiteral("PostgreSQL port."), QStringLiteral("port"),
+         QStringLiteral("5432")},
+        {QStringLiteral("pg-db"), QStringLiteral("PostgreSQL database."), QStringLiteral("name"),
+         QStringLiteral("dorvena")},
+        {QStringLiteral("pg-user"),
+         QStringLiteral("PostgreSQL user (password from DORVENA_PG_PASSWORD)."),
+         QStringLiteral("user"), QStringLiteral("dorvena")},
         {QStringLiteral("init-db"), QStringLiteral("Create or update the database, then end.")},
-        {QStringLiteral("seed-demo"), QStringLiteral("Fill an empty database with demo data, then end.")},
-        {QStringLiteral("items"), QStringLiteral("Stock items of the demo (up to 1000000)."), QStringLiteral("n"), QStringLiteral("20000")},
-        {QStringLiteral("register-computer"), QStringLiteral("Bind a machine identifier to a user, then end."), QStringLiteral("id")},
-        {QStringLiteral("user"), QStringLiteral("User name for --register-computer."), QStringLiteral("name")},
-        {QStringLiteral("password"), QStringLiteral("Password for --register-computer."), QStringLiteral("password")},
-        {QStringLiteral("type"), QStringLiteral("Customer type 0-4 for --register-computer."), QStringLiteral("n"), QStringLiteral("0")},
-        {QStringLiteral("customer"), QStringLiteral("Customer account number for --register-computer."), QStringLiteral("n"), QStringLiteral("1")},
-        {QStringLiteral("set"), QStringLiteral("Set a server setting KEY=VALUE (version, ticker, ...), then end."), QStringLiteral("key=value")},
-        {QStringLiteral("broadcast"), QStringLiteral("Send a notification (JSON) to every client of the running server at --port."), QStringLiteral("json")},
-        {QStringLiteral("set-ticker"), QStringLiteral("Set the scrolling text (HTML; empty removes it), then end."), QStringLiteral("html")},
-        {QStringLiteral("set-advert"), QStringLiteral("Set opening advert N (with --title, --picture JPEG file, --target), then end."), QStringLiteral("n")},
-        {QStringLiteral("remove-advert"), QStringLiteral("Remove opening advert N, then end."), QStringLiteral("n")},
-        {QStringLiteral("title"), QStringLiteral("Title for --set-advert."), QStringLiteral("text")},
-        {QStringLiteral("picture"), QStringLiteral("JPEG file for --set-advert."), QStringLiteral("file")},
-        {QStringLiteral("target"), QStringLiteral("Target of --set-advert: #KAMPANYA#, #YENİ# or a search text."), QStringLiteral("text")},
-        {QStringLiteral("set-banner"), QStringLiteral("Set banner SLOT=FILE (1, 2: GIF; 3: BMP; empty FILE removes), then end."), QStringLiteral("slot=file")},
-        {QStringLiteral("set-installer"), QStringLiteral("Serve this file as /exe/VelkorSetup.exe, then end."), QStringLiteral("path")},
-        {QStringLiteral("advance-order"), QStringLiteral("Move order N to its next state (received, approved, seen, partly prepared, prepared, shipped), then end."), QStringLiteral("n")},
+        {QStringLiteral("seed-demo"),
+         QStringLiteral("Fill an empty database with demo data, then end.")},
+        {QStringLiteral("items"), QStringLiteral("Stock items of the demo (up to 1000000)."),
+         QStringLiteral("n"), QStringLiteral("20000")},
+        {QStringLiteral("register-computer"),
+         QStringLiteral("Bind a machine identifier to a user, then end."), QStringLiteral("id")},
+        {QStringLiteral("user"), QStringLiteral("User name for --register-computer."),
+         QStringLiteral("name")},
+        {QStringLiteral("password"), QStringLiteral("Password for --register-computer."),
+         QStringLiteral("password")},
+        {QStringLiteral("type"), QStringLiteral("Customer type 0-4 for --register-computer."),
+         QStringLiteral("n"), QStringLiteral("0")},
+        {QStringLiteral("customer"),
+         QStringLiteral("Customer account number for --register-computer."), QStringLiteral("n"),
+         QStringLiteral("1")},
+        {QStringLiteral("set"),
+         QStringLiteral("Set a server setting KEY=VALUE (version, ticker, ...), then end."),
+         QStringLiteral("key=value")},
+        {QStringLiteral("broadcast"),
+         QStringLiteral(
+             "Send a notification (JSON) to every client of the running server at --port."),
+         QStringLiteral("json")},
+        {QStringLiteral("set-ticker"),
+         QStringLiteral("Set the scrolling text (HTML; empty removes it), then end."),
+         QStringLiteral("html")},
+        {QStringLiteral("set-advert"),
+         QStringLiteral(
+             "Set opening advert N (with --title, --picture JPEG file, --target), then end."),
+         QStringLiteral("n")},
+        {QStringLiteral("remove-advert"), QStringLiteral("Remove opening advert N, then end."),
+         QStringLiteral("n")},
+        {QStringLiteral("title"), QStringLiteral("Title for --set-advert."),
+         QStringLiteral("text")},
+        {QStringLiteral("picture"), QStringLiteral("JPEG file for --set-advert."),
+         QStringLiteral("file")},
+        {QStringLiteral("target"),
+         QStringLiteral("Target of --set-advert: #KAMPANYA#, #YENİ# or a search text."),
+         QStringLiteral("text")},
+        {QStringLiteral("set-banner"),
+         QStringLiteral("Set banner SLOT=FILE (1, 2: GIF; 3: BMP; empty FILE removes), then end."),
+         QStringLiteral("slot=file")},
+        {QStringLiteral("set-installer"),
+         QStringLiteral("Serve this file as /exe/VelkorSetup.exe, then end."),
+         QStringLiteral("path")},
+        {QStringLiteral("advance-order"),
+         QStringLiteral("Move order N to its next state (received, approved, seen, partly "
+                        "prepared, prepared, shipped), then end."),
+         QStringLiteral("n")},
     });
 }
 
@@ -114,7 +157,8 @@ int Broadcast(const QCommandLineParser &parser, const QByteArray &body)
                              : parser.value(QStringLiteral("listen"));
     socket.connectToHost(host, quint16(IntOption(parser, QStringLiteral("port"), 1, 65535)));
     if (!socket.waitForConnected(5000))
-        throw platform::Error(QStringLiteral("The server does not answer: %1").arg(socket.errorString()));
+        throw platform::Error(
+            QStringLiteral("The server does not answer: %1").arg(socket.errorString()));
     socket.write("POST /datasnap/channel/Holvaro/broadcast HTTP/1.1\r\nHost: " + host.toUtf8() +
                  "\r\nContent-Type: application/json\r\nConnection: close\r\nContent-Length: " +
                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
@@ -134,7 +178,8 @@ int RunCommand(const QCommandLineParser &parser)
     appserver::MigrateSchema(db, appserver::AllSchemaSteps());
     if (parser.isSet(QStringLiteral("seed-demo"))) {
         if (db.Scalar(QStringLiteral("SELECT COUNT(*) FROM stok")).toInt() > 0)
-            throw platform::Error(QStringLiteral("The database already holds data; seed an empty one"));
+            throw platform::Error(
+                QStringLiteral("The database already holds data; seed an empty one"));
         appserver::DemoOptions demo;
         demo.items = IntOption(parser, QStringLiteral("items"), 1, 1000000);
         appserver::SeedDemo(db, demo);
@@ -142,7 +187,8 @@ int RunCommand(const QCommandLineParser &parser)
     }
     if (parser.isSet(QStringLiteral("register-computer"))) {
         appserver::RegisterComputer(db, parser.value(QStringLiteral("register-computer")),
-                                    parser.value(QStringLiteral("user")), parser.value(QStringLiteral("password")),
+                                    parser.value(QStringLiteral("user")),
+                                    parser.value(QStringLiteral("password")),
                                     IntOption(parser, QStringLiteral("type"), 0, 4),
                                     IntOption(parser, QStringLiteral("customer"), 1, 2147483647));
         std::printf("computer registered\n");
@@ -168,14 +214,16 @@ int RunCommand(const QCommandLineParser &parser)
     }
     if (parser.isSet(QStringLiteral("set-advert"))) {
         appserver::SetAdvertFromFile(db, IntOption(parser, QStringLiteral("set-advert"), 1, 1000),
-                                     parser.value(QStringLiteral("title")), parser.value(QStringLiteral("picture")),
+                                     parser.value(QStringLiteral("title")),
+                                     parser.value(QStringLiteral("picture")),
                                      parser.value(QStringLiteral("target")));
         std::printf("advert stored\n");
     }
     if (parser.isSet(QStringLiteral("remove-advert")))
-        std::printf(appserver::RemoveAdvert(db, IntOption(parser, QStringLiteral("remove-advert"), 1, 1000))
-                        ? "advert removed\n"
-                        : "no such advert\n");
+        std::printf(
+            appserver::RemoveAdvert(db, IntOption(parser, QStringLiteral("remove-advert"), 1, 1000))
+                ? "advert removed\n"
+                : "no such advert\n");
     if (parser.isSet(QStringLiteral("set-banner"))) {
         const QString pair = parser.value(QStringLiteral("set-banner"));
         const qsizetype eq = pair.indexOf(QLatin1Char('='));
@@ -196,7 +244,8 @@ int RunCommand(const QCommandLineParser &parser)
     if (parser.isSet(QStringLiteral("advance-order"))) {
         const int id = IntOption(parser, QStringLiteral("advance-order"), 1, 2147483647);
         appserver::Transaction tx(db);
-        const QVariant state = db.Scalar(QStringLiteral("SELECT durum FROM siparis WHERE id = ?"), {id});
+        const QVariant state =
+            db.Scalar(QStringLiteral("SELECT durum FROM siparis WHERE id = ?"), {id});
         if (!state.isValid())
             throw platform::Error(QStringLiteral("There is no order %1").arg(id));
         if (state.toInt() >= 6)
@@ -237,7 +286,8 @@ int Serve(const QCommandLineParser &parser, const sigset_t &stopSignals)
 
     appserver::HttpServer server(options, handlers);
     server.Start();
-    std::printf("dorvena-appserver listening on %s:%u\n", options.address.c_str(), unsigned(server.Port()));
+    std::printf("dorvena-appserver listening on %s:%u\n", options.address.c_str(),
+                unsigned(server.Port()));
 
     // The firm's web host: its own port, no server methods, the pages as the fallback.
     appserver::MethodHandlers noMethods;
@@ -248,7 +298,8 @@ int Serve(const QCommandLineParser &parser, const sigset_t &stopSignals)
         web = std::make_unique<appserver::HttpServer>(webOptions, noMethods);
         web->SetFallback(appserver::MakeFirmWebHost(pool));
         web->Start();
-        std::printf("web host listening on %s:%u\n", options.address.c_str(), unsigned(web->Port()));
+        std::printf("web host listening on %s:%u\n", options.address.c_str(),
+                    unsigned(web->Port()));
     }
     std::fflush(stdout);
 
@@ -277,8 +328,9 @@ int main(int argc, char *argv[])
     parser.process(app);
     try {
         bool command = false;
-        for (const char *name : {"init-db", "seed-demo", "register-computer", "set", "broadcast", "set-ticker",
-                                 "set-advert", "remove-advert", "set-banner", "set-installer", "advance-order"})
+        for (const char *name :
+             {"init-db", "seed-demo", "register-computer", "set", "broadcast", "set-ticker",
+              "set-advert", "remove-advert", "set-banner", "set-installer", "advance-order"})
             command = command || parser.isSet(QString::fromLatin1(name));
         return command ? RunCommand(parser) : Serve(parser, stopSignals);
     } catch (const platform::Error &e) {

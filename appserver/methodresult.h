@@ -47,8 +47,7 @@ public:
     void SetObject(const QJsonValue &object); // a marshalled object or null
     // A record or transfer object, marshalled with its fields in declaration order; null
     // for none.
-    template <class T>
-    void SetRecord(const T *object)
+    template <class T> void SetRecord(const T *object)
     {
         if (object)
             SetObjectText(platform::marshal::Writer().Text(*object));

@@ -46,10 +46,13 @@ void RegisterAllMethods(MethodHandlers &handlers, DatabasePool &pool)
     ContentOptions content;
     // The account card's totals come from the statement.
     content.accountTotals = [](Database &db, qint64 id) {
-        QSqlQuery q = db.Exec(QStringLiteral("SELECT COALESCE(SUM(borc), 0), COALESCE(SUM(alacak), 0) FROM cari_hareket"
-                                             " WHERE cari_id = ?"),
-                              {id});
-        return q.next() ? content::AccountTotals{q.value(0).toDouble(), q.value(1).toDouble()} : content::AccountTotals{};
+        QSqlQuery q =
+            db.Exec(QStringLiteral(
+                        "SELECT COALESCE(SUM(borc), 0), COALESCE(SUM(alacak), 0) FROM cari_hareket"
+                        " WHERE cari_id = ?"),
+                    {id});
+        return q.next() ? content::AccountTotals{q.value(0).toDouble(), q.value(1).toDouble()}
+                        : content::AccountTotals{};
     };
     RegisterContentMethods(handlers, pool, std::move(content));
 }

@@ -22,7 +22,8 @@ void Report(const char *what, std::vector<double> us)
 {
     std::sort(us.begin(), us.end());
     const auto at = [&](double q) { return us[size_t(q * double(us.size() - 1))]; };
-    std::printf("%-40s n=%zu  p50 %7.1f us  p90 %7.1f us  p99 %7.1f us\n", what, us.size(), at(0.5), at(0.9), at(0.99));
+    std::printf("%-40s n=%zu  p50 %7.1f us  p90 %7.1f us  p99 %7.1f us\n", what, us.size(), at(0.5),
+                at(0.9), at(0.99));
 }
 
 } // namespace

@@ -39,8 +39,8 @@ using namespace std::chrono_literals;
 struct PollSocket
 {
     int fd = -1;
-    std::string in;    // what the server answered so far
-    int status = 0;    // of a complete answer; 0 until then
+    std::string in; // what the server answered so far
+    int status = 0; // of a complete answer; 0 until then
     std::string body;
     double answeredMs = -1; // after the broadcast was sent
 };
@@ -67,7 +67,8 @@ int Connect(quint16 port)
 
 std::string Post(const std::string &path, const std::string &body)
 {
-    return "POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: application/json\r\nContent-Length: " +
+    return "POST " + path +
+           " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: application/json\r\nContent-Length: " +
            std::to_string(body.size()) + "\r\n\r\n" + body;
 }
 
@@ -140,8 +141,8 @@ int main(int argc, char *argv[])
     files.rlim_cur = files.rlim_max;
     ::setrlimit(RLIMIT_NOFILE, &files);
     if (files.rlim_cur < rlim_t(2 * polls + 64)) {
-        std::fprintf(stderr, "bench_channels: %d polls need %d open files; the limit is %llu\n", polls, 2 * polls + 64,
-                     static_cast<unsigned long long>(files.rlim_cur));
+        std::fprintf(stderr, "bench_channels: %d polls need %d open files; the limit is %llu\n",
+                     polls, 2 * polls + 64, static_cast<unsigned long long>(files.rlim_cur));
         return 2;
     }
 
@@ -155,7 +156,8 @@ int main(int argc, char *argv[])
     options.channel.pollHold = 90s;
     appserver::HttpServer server(options, handlers);
     server.Start();
-    std::printf("%d idle polls; server: 1 io thread, 4 workers; %u cores\n", polls, std::thread::hardware_concurrency());
+    std::printf("%d idle polls; server: 1 io thread, 4 workers; %u cores\n", polls,
+                std::thread::hardware_concurrency());
 
     // One poll answered and closed first, so the figures before do not count the first
     // request's one-off allocations as the polls' cost.
@@ -178,7 +180,9 @@ int main(int argc, char *argv[])
     for (int i = 0; i < polls; ++i) {
         PollSocket &s = sockets[size_t(i)];
         s.fd = Connect(server.Port());
-        if (s.fd < 0 || !Send(s.fd, Post("/datasnap/channel/Holvaro/HolvaroId/bench-" + std::to_string(i), "null"))) {
+        if (s.fd < 0 ||
+            !Send(s.fd,
+                  Post("/datasnap/channel/Holvaro/HolvaroId/bench-" + std::to_string(i), "null"))) {
             ++failed;
             if (s.fd >= 0)
                 ::close(s.fd);
@@ -192,7 +196,8 @@ int main(int argc, char *argv[])
         std::this_thread::sleep_for(20ms);
     const double heldMs = t.nsecsElapsed() / 1e6;
     std::this_thread::sleep_for(500ms);
-    std::printf("opened %zu polls in %.0f ms (%d failed to open); all registered after %.0f ms: %zu clients\n",
+    std::printf("opened %zu polls in %.0f ms (%d failed to open); all registered after %.0f ms: "
+                "%zu clients\n",
                 sockets.size(), openMs, failed, heldMs, server.Channel().ClientCount());
     const long long rssHeld = bench::ProcStatus("VmRSS");
     PrintProcess("with the polls held:");
@@ -239,10 +244,11 @@ int main(int argc, char *argv[])
     }
     const bench::Percentiles p = bench::PercentilesOf(ms);
     std::printf("broadcast answer: %d %s\n", broadcaster.status, broadcaster.body.c_str());
-    std::printf("polls that got the message: %d of %zu (other answers %d, none %zu)\n", delivered, sockets.size(),
-                other, open);
-    std::printf("delivery after the broadcast was sent: p50 %.1f ms  p90 %.1f ms  p99 %.1f ms  last %.1f ms\n", p.p50,
-                p.p90, p.p99, p.max);
+    std::printf("polls that got the message: %d of %zu (other answers %d, none %zu)\n", delivered,
+                sockets.size(), other, open);
+    std::printf("delivery after the broadcast was sent: p50 %.1f ms  p90 %.1f ms  p99 %.1f ms  "
+                "last %.1f ms\n",
+                p.p50, p.p90, p.p99, p.max);
 
     for (PollSocket &s : sockets)
         ::close(s.fd);

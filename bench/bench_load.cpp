@@ -42,8 +42,8 @@
 namespace {
 
 enum Kind { Search, BasketAdd, BasketRead, Select, Order, KindCount };
-const char *const kKindNames[KindCount] = {"StokAraGetir", "SepetEkle2", "SepetVer2", "SepetSecimGuncelle",
-                                           "SiparisKaydet"};
+const char *const kKindNames[KindCount] = {"StokAraGetir", "SepetEkle2", "SepetVer2",
+                                           "SepetSecimGuncelle", "SiparisKaydet"};
 
 struct Options
 {
@@ -87,8 +87,8 @@ struct Shared
     quint16 port = 0;
     QStringList texts;
     std::vector<std::unique_ptr<TSonucBilgisi>> sessions; // one per demo user
-    std::unique_ptr<std::latch> connected; // every client has its connection
-    std::latch go{1};                      // set once the deadline is
+    std::unique_ptr<std::latch> connected;                // every client has its connection
+    std::latch go{1};                                     // set once the deadline is
     std::chrono::steady_clock::time_point deadline;
     ErrorLog errors;
 };
@@ -139,7 +139,8 @@ public:
             else
                 DoOrder(proxy);
             if (m_shared.options.thinkMs > 0)
-                Pause(quint32(m_shared.options.thinkMs / 2) + m_rng.bounded(quint32(m_shared.options.thinkMs) + 1));
+                Pause(quint32(m_shared.options.thinkMs / 2) +
+                      m_rng.bounded(quint32(m_shared.options.thinkMs) + 1));
         }
     }
 
@@ -149,13 +150,12 @@ private:
     // A user's pause, cut short at the end of the run so that the time measured is the run's.
     void Pause(quint32 ms)
     {
-        std::this_thread::sleep_until(
-            std::min(std::chrono::steady_clock::now() + std::chrono::milliseconds(ms), m_shared.deadline));
+        std::this_thread::sleep_until(std::min(
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(ms), m_shared.deadline));
     }
 
     // Times one call; false when it failed (counted and, among the first, its text kept).
-    template <class F>
-    bool Timed(Kind kind, F &&call)
+    template <class F> bool Timed(Kind kind, F &&call)
     {
         QElapsedTimer t;
         t.start();
@@ -164,7 +164,8 @@ private:
         } catch (const platform::Error &e) {
             ++tally.errors[kind];
             // How long a failure took tells a time-out from an immediate refusal.
-            m_shared.errors.Add(kind, QStringLiteral("after %1 ms: %2").arg(t.elapsed()).arg(e.Message()));
+            m_shared.errors.Add(
+                kind, QStringLiteral("after %1 ms: %2").arg(t.elapsed()).arg(e.Message()));
             return false;
         }
         tally.ms[kind].push_back(t.nsecsElapsed() / 1e6);
@@ -182,8 +183,8 @@ private:
         const int stokno = m_firstItem + (m_nextItem++ % m_span);
         // Salespeople may set their own unit price; the others' is ignored by the server.
         if (!Timed(BasketAdd, [&] {
-                proxy.SepetEkle2(Copy(m_session), m_session.CARINO(), stokno, QString(), QString(), 1, 20, 100.0, 0,
-                                 m_session.Sirano(), 0, 0, 0, 0);
+                proxy.SepetEkle2(Copy(m_session), m_session.CARINO(), stokno, QString(), QString(),
+                                 1, 20, 100.0, 0, m_session.Sirano(), 0, 0, 0, 0);
             }))
             return;
         Timed(BasketRead, [&] {
@@ -209,8 +210,8 @@ private:
         m_lines.clear();
         bool placed = false;
         if (Timed(Order, [&] {
-                placed = proxy.SiparisKaydet(Copy(m_session), m_session.CARINO(), 1, 1, QStringLiteral("yük testi"),
-                                             m_session.Sirano(), 1);
+                placed = proxy.SiparisKaydet(Copy(m_session), m_session.CARINO(), 1, 1,
+                                             QStringLiteral("yük testi"), m_session.Sirano(), 1);
             }))
             ++(placed ? tally.ordersPlaced : tally.ordersEmpty);
     }
@@ -236,7 +237,8 @@ Options Parse(const QStringList &args)
         else if (args[i] == QLatin1String("--think-ms"))
             o.thinkMs = std::clamp(value, 0, 60000);
         else
-            throw platform::Error(QStringLiteral("usage: bench_load [--seconds S] [--clients C] [--items N] [--think-ms T]"));
+            throw platform::Error(QStringLiteral(
+                "usage: bench_load [--seconds S] [--clients C] [--items N] [--think-ms T]"));
     }
     return o;
 }
@@ -262,9 +264,12 @@ int Run(const Options &options)
         demo.items = options.items;
         appserver::SeedDemo(db, demo);
         ordersBefore = Count(db, "siparis");
-        QString oem = db.Scalar(QStringLiteral("SELECT oem1 FROM stok WHERE id = ?"), {options.items / 2 + 1}).toString();
-        shared.texts = {QStringLiteral("ANK-1001"), QStringLiteral("FREN BALATASI"), QStringLiteral("AMORTİSÖR ÖN"),
-                        oem.remove(QLatin1Char(' ')).left(7), QStringLiteral("KAPLUMBAGA")};
+        QString oem =
+            db.Scalar(QStringLiteral("SELECT oem1 FROM stok WHERE id = ?"), {options.items / 2 + 1})
+                .toString();
+        shared.texts = {QStringLiteral("ANK-1001"), QStringLiteral("FREN BALATASI"),
+                        QStringLiteral("AMORTİSÖR ÖN"), oem.remove(QLatin1Char(' ')).left(7),
+                        QStringLiteral("KAPLUMBAGA")};
     }
 
     appserver::DatabasePool pool(dbOptions);
@@ -285,15 +290,18 @@ int Run(const Options &options)
         connection.Open();
         TServerMethods1Client proxy(&connection);
         for (int i = 0; i < 5; ++i) {
-            const TSonucBilgisi *answer = proxy.BuyukGetir(QStringLiteral("DEMO-PC-%1").arg(i, 4, 10, QLatin1Char('0')));
+            const TSonucBilgisi *answer =
+                proxy.BuyukGetir(QStringLiteral("DEMO-PC-%1").arg(i, 4, 10, QLatin1Char('0')));
             if (!answer || answer->Sirano() == 0)
                 throw platform::Error(QStringLiteral("demo user %1 does not sign in").arg(i));
             shared.sessions.push_back(Copy(*answer));
         }
     }
 
-    std::printf("%d clients, %d s, %d items, think %d ms; server: 1 io thread, 4 workers; %u cores\n", options.clients,
-                options.seconds, options.items, options.thinkMs, std::thread::hardware_concurrency());
+    std::printf(
+        "%d clients, %d s, %d items, think %d ms; server: 1 io thread, 4 workers; %u cores\n",
+        options.clients, options.seconds, options.items, options.thinkMs,
+        std::thread::hardware_concurrency());
     std::fflush(stdout);
     std::vector<std::unique_ptr<Client>> clients;
     for (int i = 0; i < options.clients; ++i)
@@ -318,27 +326,29 @@ int Run(const Options &options)
     Tally total;
     for (auto &c : clients) {
         for (int k = 0; k < KindCount; ++k) {
-            total.ms[size_t(k)].insert(total.ms[size_t(k)].end(), c->tally.ms[size_t(k)].begin(), c->tally.ms[size_t(k)].end());
+            total.ms[size_t(k)].insert(total.ms[size_t(k)].end(), c->tally.ms[size_t(k)].begin(),
+                                       c->tally.ms[size_t(k)].end());
             total.errors[size_t(k)] += c->tally.errors[size_t(k)];
         }
         total.ordersPlaced += c->tally.ordersPlaced;
         total.ordersEmpty += c->tally.ordersEmpty;
     }
     long calls = 0, errors = 0;
-    std::printf("%-20s %8s %7s %9s %9s %9s %9s %9s\n", "call", "ok", "errors", "per s", "p50 ms", "p90 ms", "p99 ms",
-                "max ms");
+    std::printf("%-20s %8s %7s %9s %9s %9s %9s %9s\n", "call", "ok", "errors", "per s", "p50 ms",
+                "p90 ms", "p99 ms", "max ms");
     for (int k = 0; k < KindCount; ++k) {
         const bench::Percentiles p = bench::PercentilesOf(total.ms[size_t(k)]);
         calls += long(p.n);
         errors += total.errors[size_t(k)];
-        std::printf("%-20s %8zu %7ld %9.1f %9.1f %9.1f %9.1f %9.1f\n", kKindNames[k], p.n, total.errors[size_t(k)],
-                    double(p.n) / seconds, p.p50, p.p90, p.p99, p.max);
+        std::printf("%-20s %8zu %7ld %9.1f %9.1f %9.1f %9.1f %9.1f\n", kKindNames[k], p.n,
+                    total.errors[size_t(k)], double(p.n) / seconds, p.p50, p.p90, p.p99, p.max);
     }
-    std::printf("all calls: %ld in %.1f s = %.1f calls/s; errors %ld\n", calls, seconds, double(calls) / seconds, errors);
-    std::printf("orders placed %ld, empty (lines taken by another client's order) %ld\n", total.ordersPlaced,
-                total.ordersEmpty);
-    std::printf("process (server and clients): %lld threads under load, VmRSS %.1f MB at the end\n", threadsUnderLoad,
-                rssKb / 1024.0);
+    std::printf("all calls: %ld in %.1f s = %.1f calls/s; errors %ld\n", calls, seconds,
+                double(calls) / seconds, errors);
+    std::printf("orders placed %ld, empty (lines taken by another client's order) %ld\n",
+                total.ordersPlaced, total.ordersEmpty);
+    std::printf("process (server and clients): %lld threads under load, VmRSS %.1f MB at the end\n",
+                threadsUnderLoad, rssKb / 1024.0);
     for (const QString &text : shared.errors.Texts())
         std::printf("error: %s\n", qPrintable(text));
 

@@ -49,7 +49,8 @@ std::unique_ptr<TSonucBilgisi> Copy(const TSonucBilgisi &session)
 // without the blank the database writes it with (the search has to meet it anyway).
 QString OemFragment(appserver::Database &db, int items)
 {
-    QString oem = db.Scalar(QStringLiteral("SELECT oem1 FROM stok WHERE id = ?"), {items / 2 + 1}).toString();
+    QString oem =
+        db.Scalar(QStringLiteral("SELECT oem1 FROM stok WHERE id = ?"), {items / 2 + 1}).toString();
     oem.remove(QLatin1Char(' '));
     return oem.left(7);
 }
@@ -70,7 +71,10 @@ appserver::DatabaseOptions Prepare(const Size &size, const QString &dir)
         return options;
     }
     if (count != 0)
-        throw platform::Error(QStringLiteral("%1 holds %2 items, not %3").arg(options.path).arg(count).arg(size.items));
+        throw platform::Error(QStringLiteral("%1 holds %2 items, not %3")
+                                  .arg(options.path)
+                                  .arg(count)
+                                  .arg(size.items));
     std::printf("seeding %d items into %s ...\n", size.items, qPrintable(options.path));
     std::fflush(stdout);
     QElapsedTimer t;
@@ -78,7 +82,8 @@ appserver::DatabaseOptions Prepare(const Size &size, const QString &dir)
     appserver::DemoOptions demo;
     demo.items = size.items;
     appserver::SeedDemo(db, demo);
-    std::printf("seeded in %.1f s (%.0f MB)\n", t.elapsed() / 1000.0, QFileInfo(options.path).size() / 1e6);
+    std::printf("seeded in %.1f s (%.0f MB)\n", t.elapsed() / 1000.0,
+                QFileInfo(options.path).size() / 1e6);
     return options;
 }
 
@@ -92,7 +97,8 @@ void RunSize(const Size &size, int reps, double budgetSeconds)
     }
     const appserver::DatabaseOptions options = Prepare(size, dir);
 
-    QStringList texts = {QStringLiteral("ANK-1001"), QStringLiteral("FREN BALATASI"), QStringLiteral("AMORTİSÖR ÖN")};
+    QStringList texts = {QStringLiteral("ANK-1001"), QStringLiteral("FREN BALATASI"),
+                         QStringLiteral("AMORTİSÖR ÖN")};
     {
         appserver::Database db(options);
         texts << OemFragment(db, size.items);
@@ -117,9 +123,10 @@ void RunSize(const Size &size, int reps, double budgetSeconds)
     TSonucBilgisi session;
     session.Kopyala(*proxy.BuyukGetir(QStringLiteral("DEMO-PC-0000")));
 
-    std::printf("\n%d items (server: 1 io thread, 4 workers; one client, sequential calls)\n", size.items);
-    std::printf("%-16s %6s %5s %10s %10s %10s %10s %10s\n", "text", "rows", "n", "first ms", "p50 ms", "p90 ms",
-                "p99 ms", "max ms");
+    std::printf("\n%d items (server: 1 io thread, 4 workers; one client, sequential calls)\n",
+                size.items);
+    std::printf("%-16s %6s %5s %10s %10s %10s %10s %10s\n", "text", "rows", "n", "first ms",
+                "p50 ms", "p90 ms", "p99 ms", "max ms");
     for (const QString &text : texts) {
         // The first call of a text is shown apart: it may read pages the others find cached.
         QElapsedTimer t;
@@ -130,7 +137,8 @@ void RunSize(const Size &size, int reps, double budgetSeconds)
         std::vector<double> ms;
         QElapsedTimer budget;
         budget.start();
-        while (int(ms.size()) < reps && (ms.size() < 5 || budget.elapsed() < budgetSeconds * 1000)) {
+        while (int(ms.size()) < reps &&
+               (ms.size() < 5 || budget.elapsed() < budgetSeconds * 1000)) {
             t.restart();
             proxy.StokAraGetir(text, Copy(session));
             ms.push_back(t.nsecsElapsed() / 1e6);
@@ -138,8 +146,8 @@ void RunSize(const Size &size, int reps, double budgetSeconds)
         const bench::Percentiles p = bench::PercentilesOf(ms);
         // Padded as characters, not bytes, so the Turkish letters keep the columns straight.
         const QString label = (QLatin1Char('"') + text + QLatin1Char('"')).leftJustified(16);
-        std::printf("%s %6d %5zu %10.2f %10.2f %10.2f %10.2f %10.2f\n", qPrintable(label), rows, p.n, first, p.p50,
-                    p.p90, p.p99, p.max);
+        std::printf("%s %6d %5zu %10.2f %10.2f %10.2f %10.2f %10.2f\n", qPrintable(label), rows,
+                    p.n, first, p.p50, p.p90, p.p99, p.max);
         std::fflush(stdout);
     }
     connection.Close();
@@ -170,7 +178,8 @@ int main(int argc, char *argv[])
             s.items = args[i].section(QLatin1Char(':'), 0, 0).toInt(&ok);
             s.dir = args[i].section(QLatin1Char(':'), 1);
             if (!ok || s.items < 1 || s.items > 1000000) {
-                std::fprintf(stderr, "usage: bench_search [--reps R] [--budget SECONDS] ITEMS[:DIR] ...\n");
+                std::fprintf(stderr,
+                             "usage: bench_search [--reps R] [--budget SECONDS] ITEMS[:DIR] ...\n");
                 return 2;
             }
             sizes.push_back(s);

@@ -8,10 +8,10 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QRandomGenerator>
-#include <simdjson.h>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <simdjson.h>
 #include <vector>
 
 using platform::DataSet;
@@ -23,8 +23,9 @@ std::unique_ptr<DataSet> MakeStockTable(int rows)
 {
     auto ds = std::make_unique<DataSet>();
     QRandomGenerator rng(42);
-    const char *words[] = {"FREN", "BALATASI", "ÖN", "ARKA", "AMORTİSÖR", "YAĞ", "FİLTRESİ", "DEBRİYAJ",
-                           "SETİ", "TAKIMI", "RULMAN", "BUJİ", "KAYIŞ", "TRİGER", "RADYATÖR", "HORTUMU"};
+    const char *words[] = {"FREN",     "BALATASI", "ÖN",       "ARKA",   "AMORTİSÖR", "YAĞ",
+                           "FİLTRESİ", "DEBRİYAJ", "SETİ",     "TAKIMI", "RULMAN",    "BUJİ",
+                           "KAYIŞ",    "TRİGER",   "RADYATÖR", "HORTUMU"};
     const int ints = 10, floats = 15, strings = 18, dates = 2;
     for (int i = 0; i < ints; ++i)
         ds->AddField(QStringLiteral("INT%1").arg(i), FieldType::Integer);
@@ -83,7 +84,8 @@ int main(int argc, char *argv[])
     });
     const double mb = json.size() / 1e6;
     std::printf("table: %d rows x %d columns, %.1f MB\n", rows, table->FieldCount(), mb);
-    std::printf("encode (JsonWriter):            %8.1f ms  %7.0f MB/s\n", encodeMs, mb / encodeMs * 1000);
+    std::printf("encode (JsonWriter):            %8.1f ms  %7.0f MB/s\n", encodeMs,
+                mb / encodeMs * 1000);
 
     // Answers arrive in a buffer of their own with spare room for the parser's padding, as the
     // connection leaves them; make those copies outside the timing.
@@ -96,8 +98,9 @@ int main(int argc, char *argv[])
     }
     int loaded = 0;
     int next = 0;
-    const double decodeMs =
-        MedianMs(runs, [&] { loaded = platform::DecodeTable(std::move(answers[size_t(next++)]))->RecordCount(); });
+    const double decodeMs = MedianMs(runs, [&] {
+        loaded = platform::DecodeTable(std::move(answers[size_t(next++)]))->RecordCount();
+    });
     std::printf("decode + DataSet load (simdjson): %6.1f ms  %7.0f MB/s  (%d rows)\n", decodeMs,
                 mb / decodeMs * 1000, loaded);
 
@@ -107,14 +110,15 @@ int main(int argc, char *argv[])
         if (parser.parse(json.constData(), size_t(json.size())).get(doc))
             std::abort();
     });
-    std::printf("  of which simdjson parse alone:  %6.1f ms  %7.0f MB/s (%s)\n", parseMs, mb / parseMs * 1000,
-                simdjson::get_active_implementation()->name().c_str());
+    std::printf("  of which simdjson parse alone:  %6.1f ms  %7.0f MB/s (%s)\n", parseMs,
+                mb / parseMs * 1000, simdjson::get_active_implementation()->name().c_str());
 
     const double qjsonMs = MedianMs(3, [&] {
         const QJsonDocument doc = QJsonDocument::fromJson(json);
         Q_UNUSED(doc);
     });
-    std::printf("baseline QJsonDocument parse:     %6.1f ms  %7.0f MB/s\n", qjsonMs, mb / qjsonMs * 1000);
+    std::printf("baseline QJsonDocument parse:     %6.1f ms  %7.0f MB/s\n", qjsonMs,
+                mb / qjsonMs * 1000);
     std::printf("speed-up over baseline: %.1fx\n", qjsonMs / decodeMs);
     return 0;
 }

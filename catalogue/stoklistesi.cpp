@@ -36,27 +36,81 @@ platform::ColumnLayout StokListesi::Kolonlar()
     const auto none = QString(); // no caption drawn
     return {
         {.field = "DURUM", .caption = "Durum", .weight = 1, .kind = CellKind::StatusPicture},
-        {.field = "OEM1", .caption = "Oem1", .shown = false, .weight = 2, .kind = CellKind::WrappedText},
-        {.field = "OEM2", .caption = "Oem2", .shown = false, .weight = 2, .kind = CellKind::WrappedText},
-        {.field = "OEM3", .caption = "Oem3", .shown = false, .weight = 2, .kind = CellKind::WrappedText},
+        {.field = "OEM1",
+         .caption = "Oem1",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText},
+        {.field = "OEM2",
+         .caption = "Oem2",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText},
+        {.field = "OEM3",
+         .caption = "Oem3",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText},
         {.field = "BARKOD", .caption = "Barkod", .weight = 2, .kind = CellKind::WrappedText},
-        {.field = "URETICIKODU", .caption = "Üretici Kod", .shown = false, .weight = 2, .kind = CellKind::WrappedText},
-        {.field = "PKOD", .caption = none, .shown = false, .weight = 2, .kind = CellKind::WrappedText,
-         .filterable = false, .searchable = false, .resizable = false},
+        {.field = "URETICIKODU",
+         .caption = "Üretici Kod",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText},
+        {.field = "PKOD",
+         .caption = none,
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText,
+         .filterable = false,
+         .searchable = false,
+         .resizable = false},
         {.field = "ADI", .caption = "Açıklama", .weight = 3, .kind = CellKind::WrappedText},
-        {.field = "OEM4", .caption = "Oem4", .shown = false, .weight = 2, .kind = CellKind::WrappedText},
+        {.field = "OEM4",
+         .caption = "Oem4",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText},
         {.field = "STOK_STOKNO", .caption = none, .shown = false, .offered = false, .weight = 1},
-        {.field = "FINISHKOD", .caption = "Finish Kod", .shown = false, .weight = 2, .kind = CellKind::WrappedText},
+        {.field = "FINISHKOD",
+         .caption = "Finish Kod",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText},
         {.field = "RESIM", .caption = "Resim", .weight = 1, .kind = CellKind::HasPicture},
-        {.field = "BARKOD_BARKODNO", .caption = none, .shown = false, .offered = false, .weight = 1},
-        {.field = "DIGERADI", .caption = "Diğer Adı", .shown = false, .weight = 3, .kind = CellKind::WrappedText},
+        {.field = "BARKOD_BARKODNO",
+         .caption = none,
+         .shown = false,
+         .offered = false,
+         .weight = 1},
+        {.field = "DIGERADI",
+         .caption = "Diğer Adı",
+         .shown = false,
+         .weight = 3,
+         .kind = CellKind::WrappedText},
         {.field = "DPKOD", .caption = none, .shown = false, .offered = false, .weight = 2},
-        {.field = "OEMNO", .caption = "Oem No", .shown = false, .weight = 2, .kind = CellKind::WrappedText},
+        {.field = "OEMNO",
+         .caption = "Oem No",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText},
         {.field = "BIRIM", .caption = "Birim", .shown = false, .weight = 1},
         {.field = "MARKA", .caption = "Marka", .weight = 2, .kind = CellKind::WrappedText},
-        {.field = "MODEL", .caption = "Model", .shown = false, .weight = 2, .kind = CellKind::WrappedText},
-        {.field = "ANAGRUP", .caption = "Ana Grup", .shown = false, .weight = 2, .kind = CellKind::WrappedText},
-        {.field = "OZELKOD", .caption = "Özel Kod", .shown = false, .weight = 2, .kind = CellKind::WrappedText},
+        {.field = "MODEL",
+         .caption = "Model",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText},
+        {.field = "ANAGRUP",
+         .caption = "Ana Grup",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText},
+        {.field = "OZELKOD",
+         .caption = "Özel Kod",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::WrappedText},
         {.field = "KALAN", .caption = none, .shown = false, .offered = false, .weight = 1},
         {.field = "KDV", .caption = none, .shown = false, .weight = 1},
         {.field = "ALINANSIPARIS", .caption = none, .shown = false, .offered = false, .weight = 1},
@@ -66,12 +120,20 @@ platform::ColumnLayout StokListesi::Kolonlar()
         {.field = "FIYAT", .caption = "Liste Fiyatı", .shown = false, .weight = 2},
         {.field = "Y", .caption = "Yeni", .weight = 1, .kind = CellKind::YesNoPicture},
         {.field = "K", .caption = "Kampanyalı", .weight = 1, .kind = CellKind::YesNoPicture},
-        {.field = "INDIRIMYAZI", .caption = "İndirim Oran", .shown = false, .weight = 2,
+        {.field = "INDIRIMYAZI",
+         .caption = "İndirim Oran",
+         .shown = false,
+         .weight = 2,
          .alignment = Qt::AlignCenter},
         {.field = "NETFIYAT", .caption = "Net Fiyatı", .weight = 2},
         {.field = "KDVDAHIL", .caption = "KDV Dahil Fiyat", .weight = 3},
-        {.field = kFiyatBilgisi, .caption = "Fiyat Bilgisi", .shown = false, .weight = 2, .kind = CellKind::CustomDrawn,
-         .filterable = false, .searchable = false},
+        {.field = kFiyatBilgisi,
+         .caption = "Fiyat Bilgisi",
+         .shown = false,
+         .weight = 2,
+         .kind = CellKind::CustomDrawn,
+         .filterable = false,
+         .searchable = false},
     };
 }
 
@@ -80,19 +142,44 @@ QString StokListesi::HarfCevir(const QString &typed)
     QString out = typed;
     for (QChar &c : out) {
         switch (c.unicode()) {
-        case u'ğ': c = QLatin1Char('g'); break;
-        case u'ü': c = QLatin1Char('u'); break;
-        case u'ş': c = QLatin1Char('s'); break;
-        case u'ö': c = QLatin1Char('o'); break;
-        case u'ç': c = QLatin1Char('c'); break;
-        case u'Ğ': c = QLatin1Char('G'); break;
-        case u'Ü': c = QLatin1Char('U'); break;
-        case u'Ş': c = QLatin1Char('S'); break;
-        case u'İ': c = QLatin1Char('I'); break;
-        case u'Ö': c = QLatin1Char('O'); break;
-        case u'Ç': c = QLatin1Char('C'); break;
-        case u'ı': c = QLatin1Char('I'); break;
-        default: break;
+        case u'ğ':
+            c = QLatin1Char('g');
+            break;
+        case u'ü':
+            c = QLatin1Char('u');
+            break;
+        case u'ş':
+            c = QLatin1Char('s');
+            break;
+        case u'ö':
+            c = QLatin1Char('o');
+            break;
+        case u'ç':
+            c = QLatin1Char('c');
+            break;
+        case u'Ğ':
+            c = QLatin1Char('G');
+            break;
+        case u'Ü':
+            c = QLatin1Char('U');
+            break;
+        case u'Ş':
+            c = QLatin1Char('S');
+            break;
+        case u'İ':
+            c = QLatin1Char('I');
+            break;
+        case u'Ö':
+            c = QLatin1Char('O');
+            break;
+        case u'Ç':
+            c = QLatin1Char('C');
+            break;
+        case u'ı':
+            c = QLatin1Char('I');
+            break;
+        default:
+            break;
         }
     }
     return out;
@@ -104,10 +191,14 @@ QString StokListesi::FiyatBilgisi(const platform::DataSet &data, int row, const 
         const platform::Field *f = data.FindField(QLatin1String(field));
         return f ? f->FloatAt(row) : 0.0;
     };
-    const auto money = [&](double v) { return platform::FormatFloat(QStringLiteral("#,###,##0.00"), v, locale); };
-    QString text = QStringLiteral("Liste Fiyatı: ") + money(number("LISTEFIYAT1")) + QStringLiteral("\r\n");
+    const auto money = [&](double v) {
+        return platform::FormatFloat(QStringLiteral("#,###,##0.00"), v, locale);
+    };
+    QString text =
+        QStringLiteral("Liste Fiyatı: ") + money(number("LISTEFIYAT1")) + QStringLiteral("\r\n");
     if (number("KAMPFIYAT") > 0)
-        text += QStringLiteral("Kampanyalı Fiyat: ") + money(number("KAMPFIYAT")) + QStringLiteral("\r\n");
+        text += QStringLiteral("Kampanyalı Fiyat: ") + money(number("KAMPFIYAT")) +
+                QStringLiteral("\r\n");
     text += QStringLiteral("NetFiyat: ") + money(number("NETFIYAT")) + QStringLiteral("\r\n");
     text += QStringLiteral("KDV li Fiyat: ") + money(number("KDVDAHIL")) + QStringLiteral("\r\n");
     return text;
@@ -119,15 +210,18 @@ StokListesi::StokListesi(Parcalar parcalar, QObject *parent) : QObject(parent), 
     layout->setContentsMargins(0, 0, 0, 0);
     cxGrid1 = new platform::GridView(Kolonlar(), m.sayfa);
     cxGrid1->setObjectName(QStringLiteral("cxGrid1"));
-    cxGrid1->SetSummaries({{.field = QStringLiteral("OEM1"), .kind = platform::SummaryKind::Count}});
+    cxGrid1->SetSummaries(
+        {{.field = QStringLiteral("OEM1"), .kind = platform::SummaryKind::Count}});
     layout->addWidget(cxGrid1);
     cxGrid1->SetCellPainter(kFiyatBilgisi, [](QPainter &painter, const QStyleOptionViewItem &option,
                                               const platform::GridCell &cell) {
-        const QColor fill = cell.selected ? cell.appearance.selection
-                                          : (cell.shownRow % 2 ? cell.appearance.oddRow : cell.appearance.evenRow);
+        const QColor fill =
+            cell.selected ? cell.appearance.selection
+                          : (cell.shownRow % 2 ? cell.appearance.oddRow : cell.appearance.evenRow);
         painter.fillRect(option.rect, fill);
         painter.setPen(cell.selected ? cell.appearance.selectionText : cell.appearance.text);
-        painter.drawText(option.rect.adjusted(10, 0, -10, 0), Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
+        painter.drawText(option.rect.adjusted(10, 0, -10, 0),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap,
                          FiyatBilgisi(cell.data, cell.sourceRow).trimmed());
     });
 
@@ -145,9 +239,11 @@ StokListesi::StokListesi(Parcalar parcalar, QObject *parent) : QObject(parent), 
     connect(s3, &QAction::triggered, this, [this] {
         const int row = cxGrid1->FocusedSourceRow();
         if (row >= 0 && cxGrid1->Data())
-            emit SiparisleriGoster(int(cxGrid1->Data()->FieldByName(QStringLiteral("STOK_STOKNO")).IntAt(row)));
+            emit SiparisleriGoster(
+                int(cxGrid1->Data()->FieldByName(QStringLiteral("STOK_STOKNO")).IntAt(row)));
     });
-    connect(cxGrid1, &platform::GridView::DoubleClicked, this, [this](int row, const QString &) { emit SatirAc(row); });
+    connect(cxGrid1, &platform::GridView::DoubleClicked, this,
+            [this](int row, const QString &) { emit SatirAc(row); });
 
     m.araedit->installEventFilter(this);
     // Every letter typed is kept in upper case (as the system upper-cases: i gives I).
@@ -211,8 +307,8 @@ void StokListesi::AramaBaslat()
         return;
     m.sayfalar->setCurrentWidget(m.sayfa);
     if (m.araedit->text().trimmed().size() < 3) {
-        MesajGoster(QStringLiteral("Lütfen en az 3 harf giriniz !"), 0, {platform::DialogButton::Ok},
-                    platform::DialogButton::Ok);
+        MesajGoster(QStringLiteral("Lütfen en az 3 harf giriniz !"), 0,
+                    {platform::DialogButton::Ok}, platform::DialogButton::Ok);
         return;
     }
     m.araedit->setEnabled(false);
@@ -236,7 +332,8 @@ void StokListesi::AramaBaslat()
             TServerMethods1Client proxy(copy.get());
             auto arg = std::make_unique<TSonucBilgisi>();
             arg->Kopyala(*bilgi);
-            std::unique_ptr<platform::DataSet> rows = proxy.Devral(proxy.StokAraGetir(text, std::move(arg)));
+            std::unique_ptr<platform::DataSet> rows =
+                proxy.Devral(proxy.StokAraGetir(text, std::move(arg)));
             if (!rows || !rows->FindField(QStringLiteral("IND1")))
                 return; // without IND1 the answer is no stock list
             SayiBicimle(*rows);
@@ -257,7 +354,8 @@ void StokListesi::AramaBaslat()
         if (sonuc->failed) {
             auto empty = std::make_unique<platform::DataSet>();
             s.cxGrid1->SetDataSet(std::move(empty));
-            MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok}, platform::DialogButton::Ok);
+            MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok},
+                        platform::DialogButton::Ok);
             s.Baslik(kStokListesi);
             return;
         }

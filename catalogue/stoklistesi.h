@@ -46,7 +46,8 @@ public:
     // "ğ" → "g", "Ş" → "S", "ı" → "I" ...; other characters stay.
     static QString HarfCevir(const QString &typed);
     // The "Fiyat Bilgisi" cell's text for a row.
-    static QString FiyatBilgisi(const platform::DataSet &data, int row, const QLocale &locale = QLocale());
+    static QString FiyatBilgisi(const platform::DataSet &data, int row,
+                                const QLocale &locale = QLocale());
 
     platform::GridView *cxGrid1;
     QMenu *popstok;

@@ -40,7 +40,8 @@ void Tformistekyeni::Navigate(const QUrl &url)
     static_cast<QWebEngineView *>(sitem)->setUrl(url);
 #else
     static_cast<QLabel *>(sitem)->setText(
-        QStringLiteral("<p>İstek formu tarayıcınızda açıldı:</p><p><a href=\"%1\">%1</a></p>").arg(url.toString().toHtmlEscaped()));
+        QStringLiteral("<p>İstek formu tarayıcınızda açıldı:</p><p><a href=\"%1\">%1</a></p>")
+            .arg(url.toString().toHtmlEscaped()));
     platform::CurrentShell().OpenUrl(url);
 #endif
 }

@@ -43,7 +43,12 @@ platform::ColumnLayout SepetSayfasi::Kolonlar()
 {
     const auto none = QString();
     return {
-        {.field = "SEC", .caption = "Seç", .offered = false, .weight = 1, .kind = CellKind::CheckBox, .searchable = false},
+        {.field = "SEC",
+         .caption = "Seç",
+         .offered = false,
+         .weight = 1,
+         .kind = CellKind::CheckBox,
+         .searchable = false},
         {.field = "VERILISTARIHI", .caption = "Sipariş Tarihi", .weight = 1},
         {.field = "SIRANO", .caption = none, .shown = false, .offered = false, .weight = 0},
         {.field = "SIPARISNO", .caption = "Sipariş No", .shown = false, .weight = 0},
@@ -54,15 +59,29 @@ platform::ColumnLayout SepetSayfasi::Kolonlar()
         {.field = "BARKOD", .caption = "Barkod", .weight = 2},
         {.field = "FINISHKOD", .caption = "FinishKod", .weight = 2},
         {.field = "OEMNO", .caption = "OEMNo", .weight = 2},
-        {.field = "STOKADI", .caption = "Stok Açıklama", .weight = 3, .kind = CellKind::WrappedText},
+        {.field = "STOKADI",
+         .caption = "Stok Açıklama",
+         .weight = 3,
+         .kind = CellKind::WrappedText},
         {.field = "MIKTAR", .caption = "Miktar", .weight = 1},
         {.field = "BIRIMFIYAT", .caption = "Birim Fiyat", .weight = 1},
         {.field = "TUTAR", .caption = "Tutar", .weight = 1},
-        {.field = "INDIRIMYAZI", .caption = "İndirim Oran", .weight = 2, .alignment = Qt::AlignCenter},
-        {.field = "INDIRIMORANI1", .caption = "İndirim Oranı %", .shown = false, .offered = false, .weight = 1},
+        {.field = "INDIRIMYAZI",
+         .caption = "İndirim Oran",
+         .weight = 2,
+         .alignment = Qt::AlignCenter},
+        {.field = "INDIRIMORANI1",
+         .caption = "İndirim Oranı %",
+         .shown = false,
+         .offered = false,
+         .weight = 1},
         {.field = "INDIRIMORANI2", .caption = none, .shown = false, .offered = false, .weight = 1},
         {.field = "INDIRIMORANI3", .caption = none, .shown = false, .offered = false, .weight = 1},
-        {.field = "INDIRIMTUTAR", .caption = "İndirim Tutar", .shown = false, .offered = false, .weight = 1},
+        {.field = "INDIRIMTUTAR",
+         .caption = "İndirim Tutar",
+         .shown = false,
+         .offered = false,
+         .weight = 1},
         {.field = "NETBIRIMFIYAT", .caption = "Net Fiyat", .weight = 1},
         {.field = "KDV", .caption = none, .shown = false, .weight = 1},
         {.field = "VERGITUTARI", .caption = "Vergi Tutarı", .shown = false, .weight = 1},
@@ -107,9 +126,10 @@ SepetSayfasi::SepetSayfasi(Parcalar parcalar, QObject *parent) : QObject(parent)
     platform::GridAppearance look;
     look.showFocusRect = false;
     cxGrid2->SetAppearance(look);
-    cxGrid2->SetSummaries({{.field = QStringLiteral("VERILISTARIHI"), .kind = platform::SummaryKind::Count},
-                           {.field = QStringLiteral("MIKTAR"), .kind = platform::SummaryKind::Sum},
-                           {.field = QStringLiteral("NETTUTAR"), .kind = platform::SummaryKind::Sum}});
+    cxGrid2->SetSummaries(
+        {{.field = QStringLiteral("VERILISTARIHI"), .kind = platform::SummaryKind::Count},
+         {.field = QStringLiteral("MIKTAR"), .kind = platform::SummaryKind::Sum},
+         {.field = QStringLiteral("NETTUTAR"), .kind = platform::SummaryKind::Sum}});
     layout->addWidget(cxGrid2, 1);
 
     auto *panelsec = new QWidget(m.sayfa);
@@ -178,7 +198,8 @@ SepetSayfasi::SepetSayfasi(Parcalar parcalar, QObject *parent) : QObject(parent)
     connect(degistir, &QAction::triggered, this, &SepetSayfasi::Deitir1Click);
     connect(sil, &QAction::triggered, this, &SepetSayfasi::SatrSil1Click);
     connect(hepsi, &QAction::triggered, this, &SepetSayfasi::HepsiniSil1Click);
-    connect(cxGrid2, &platform::GridView::DoubleClicked, this, [this](int, const QString &) { Deitir1Click(); });
+    connect(cxGrid2, &platform::GridView::DoubleClicked, this,
+            [this](int, const QString &) { Deitir1Click(); });
     connect(Button4, &QPushButton::clicked, this, &SepetSayfasi::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &SepetSayfasi::Button5Click);
     connect(Button2, &QPushButton::clicked, this, &SepetSayfasi::Button2Click);
@@ -218,7 +239,8 @@ void SepetSayfasi::SepetYukle()
         rows = proxy.Devral(proxy.SepetVer2(m.sbilgi->CARINO()));
     } catch (const platform::Error &) {
         copy.Close();
-        MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok}, platform::DialogButton::Ok);
+        MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok},
+                    platform::DialogButton::Ok);
         return;
     }
     copy.Close();
@@ -227,7 +249,8 @@ void SepetSayfasi::SepetYukle()
     SayiBicimle(*rows);
     const int count = rows->RecordCount();
     cxGrid2->SetDataSet(std::move(rows));
-    m.sayfalar->setTabText(m.sayfalar->indexOf(m.sayfa), QString::number(count) + QStringLiteral("=Sepet"));
+    m.sayfalar->setTabText(m.sayfalar->indexOf(m.sayfa),
+                           QString::number(count) + QStringLiteral("=Sepet"));
     SepetToplamHesapla();
 }
 
@@ -313,7 +336,8 @@ void SepetSayfasi::SatrSil1Click()
     platform::DataSet &data = *sepet();
     data.SetRow(row);
     const int sirano = int(data.FieldByName(QStringLiteral("SIRANO")).IntAt(row));
-    const QString not_ = data.FieldByName(QStringLiteral("BARKOD")).StringAt(row) + QLatin1Char('-') +
+    const QString not_ = data.FieldByName(QStringLiteral("BARKOD")).StringAt(row) +
+                         QLatin1Char('-') +
                          data.FieldByName(QStringLiteral("STOKADI")).StringAt(row);
     if (MesajGoster(QStringLiteral("Satırı silmek istiyor musunuz "), 3,
                     {platform::DialogButton::Yes, platform::DialogButton::No},
@@ -326,12 +350,14 @@ void SepetSayfasi::SatrSil1Click()
         proxy.SepetSatirSil(std::unique_ptr<TSonucBilgisi>(Kopya(*m.sbilgi)), sirano, not_);
     } catch (const platform::Error &) {
         m.bagc->Close();
-        MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok}, platform::DialogButton::Ok);
+        MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok},
+                    platform::DialogButton::Ok);
         return;
     }
     m.bagc->Close();
     SepetYukle();
-    MesajGoster(QStringLiteral("Satır silindi !"), 2, {platform::DialogButton::Ok}, platform::DialogButton::Ok);
+    MesajGoster(QStringLiteral("Satır silindi !"), 2, {platform::DialogButton::Ok},
+                platform::DialogButton::Ok);
 }
 
 void SepetSayfasi::HepsiniSil1Click()
@@ -350,10 +376,12 @@ void SepetSayfasi::HepsiniSil1Click()
         proxy.SepetHepsiniSil(std::move(kopya));
     } catch (const platform::Error &) {
         m.bagc->Close();
-        MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok}, platform::DialogButton::Ok);
+        MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok},
+                    platform::DialogButton::Ok);
         return;
     }
-    MesajGoster(QStringLiteral("Sepet Silindi !"), 2, {platform::DialogButton::Ok}, platform::DialogButton::Ok);
+    MesajGoster(QStringLiteral("Sepet Silindi !"), 2, {platform::DialogButton::Ok},
+                platform::DialogButton::Ok);
     m.bagc->Close();
     SepetYukle();
 }

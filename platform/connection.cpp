@@ -83,10 +83,12 @@ void Connection::Open()
     const auto result = client->Get("/datasnap/rest/DSAdmin/Ping");
     if (!result)
         throw ConnectionError(QStringLiteral("Unable to connect to %1:%2: %3")
-                                  .arg(Param(QStringLiteral("HostName")), Param(QStringLiteral("Port")),
+                                  .arg(Param(QStringLiteral("HostName")),
+                                       Param(QStringLiteral("Port")),
                                        TransportError(result.error())));
     if (result->status != 200)
-        throw ConnectionError(QStringLiteral("The server refused the connection: %1").arg(ErrorText(result)));
+        throw ConnectionError(
+            QStringLiteral("The server refused the connection: %1").arg(ErrorText(result)));
     m_client = std::move(client);
 }
 
@@ -111,7 +113,8 @@ QByteArray Connection::Call(const QString &method, const QByteArray &body)
     req.body.assign(body.constData(), size_t(body.size()));
     req.set_header("Content-Type", "application/json");
     req.response_handler = [&answer](const httplib::Response &res) {
-        const qsizetype length = QByteArray::fromStdString(res.get_header_value("Content-Length")).toLongLong();
+        const qsizetype length =
+            QByteArray::fromStdString(res.get_header_value("Content-Length")).toLongLong();
         if (length > 0)
             answer.reserve(length + kPadding);
         return true;
@@ -123,9 +126,11 @@ QByteArray Connection::Call(const QString &method, const QByteArray &body)
     httplib::Response res;
     httplib::Error error = httplib::Error::Success;
     if (!m_client->send(req, res, error))
-        throw ConnectionError(QStringLiteral("Connection to the server lost: %1").arg(TransportError(error)));
+        throw ConnectionError(
+            QStringLiteral("Connection to the server lost: %1").arg(TransportError(error)));
     if (res.status < 200 || res.status > 299) {
-        const QString text = QJsonDocument::fromJson(answer).object().value(QStringLiteral("error")).toString();
+        const QString text =
+            QJsonDocument::fromJson(answer).object().value(QStringLiteral("error")).toString();
         throw ServerError(text.isEmpty() ? QStringLiteral("HTTP %1").arg(res.status) : text);
     }
     if (answer.capacity() - answer.size() < kPadding)
@@ -133,15 +138,19 @@ QByteArray Connection::Call(const QString &method, const QByteArray &body)
     return answer;
 }
 
-int Connection::Post(const QString &path, const QByteArray &body, QByteArray &answer, int readTimeoutMs)
+int Connection::Post(const QString &path, const QByteArray &body, QByteArray &answer,
+                     int readTimeoutMs)
 {
     if (!m_client)
         throw ConnectionError(QStringLiteral("Connection is closed"));
     m_client->set_read_timeout(std::chrono::milliseconds(readTimeoutMs));
-    const auto result = m_client->Post(path.toStdString(), body.constData(), size_t(body.size()), "application/json");
-    m_client->set_read_timeout(std::chrono::milliseconds(IntParam(QStringLiteral("CommunicationTimeout"), 120000)));
+    const auto result = m_client->Post(path.toStdString(), body.constData(), size_t(body.size()),
+                                       "application/json");
+    m_client->set_read_timeout(
+        std::chrono::milliseconds(IntParam(QStringLiteral("CommunicationTimeout"), 120000)));
     if (!result)
-        throw ConnectionError(QStringLiteral("Connection to the server lost: %1").arg(TransportError(result.error())));
+        throw ConnectionError(QStringLiteral("Connection to the server lost: %1")
+                                  .arg(TransportError(result.error())));
     answer = QByteArray::fromStdString(result->body);
     return result->status;
 }

@@ -167,8 +167,9 @@ void Field::AppendVariant(const QVariant &value)
         if (!ok && value.typeId() != QMetaType::Bool) {
             const double d = value.toDouble(&ok);
             if (!ok || d != std::trunc(d))
-                throw ConversionError(QStringLiteral("'%1' is not a valid integer value for field '%2'")
-                                          .arg(value.toString(), m_name));
+                throw ConversionError(
+                    QStringLiteral("'%1' is not a valid integer value for field '%2'")
+                        .arg(value.toString(), m_name));
             m_ints.push_back(qint64(d));
         } else {
             m_ints.push_back(m_type == FieldType::Boolean ? (v != 0) : v);
@@ -184,8 +185,9 @@ void Field::AppendVariant(const QVariant &value)
         else
             d = value.toDouble(&ok);
         if (!ok)
-            throw ConversionError(QStringLiteral("'%1' is not a valid floating point value for field '%2'")
-                                      .arg(value.toString(), m_name));
+            throw ConversionError(
+                QStringLiteral("'%1' is not a valid floating point value for field '%2'")
+                    .arg(value.toString(), m_name));
         m_doubles.push_back(d);
         m_null.push_back(0);
     } else if (m_type == FieldType::Blob) {
@@ -278,7 +280,8 @@ qint64 Field::IntAt(int row) const
     bool ok = false;
     const qint64 v = StringAt(row).trimmed().toLongLong(&ok);
     if (!ok)
-        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(StringAt(row)));
+        throw ConversionError(
+            QStringLiteral("'%1' is not a valid integer value").arg(StringAt(row)));
     return v;
 }
 
@@ -293,7 +296,8 @@ double Field::FloatAt(int row) const
     bool ok = false;
     const double v = StringAt(row).trimmed().toDouble(&ok);
     if (!ok)
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(StringAt(row)));
+        throw ConversionError(
+            QStringLiteral("'%1' is not a valid floating point value").arg(StringAt(row)));
     return v;
 }
 
@@ -329,11 +333,13 @@ QString Field::DisplayTextAt(int row, const QLocale &locale) const
     switch (m_type) {
     case FieldType::Integer:
     case FieldType::LargeInt:
-        return m_displayFormat.isEmpty() ? QString::number(m_ints[size_t(row)])
-                                         : FormatFloat(m_displayFormat, double(m_ints[size_t(row)]), locale);
+        return m_displayFormat.isEmpty()
+                   ? QString::number(m_ints[size_t(row)])
+                   : FormatFloat(m_displayFormat, double(m_ints[size_t(row)]), locale);
     case FieldType::Float:
-        return m_displayFormat.isEmpty() ? FormatGeneral(m_doubles[size_t(row)], locale)
-                                         : FormatFloat(m_displayFormat, m_doubles[size_t(row)], locale);
+        return m_displayFormat.isEmpty()
+                   ? FormatGeneral(m_doubles[size_t(row)], locale)
+                   : FormatFloat(m_displayFormat, m_doubles[size_t(row)], locale);
     case FieldType::Currency:
         return FormatFloat(m_displayFormat.isEmpty() ? QStringLiteral(",0.00") : m_displayFormat,
                            m_doubles[size_t(row)], locale);
@@ -390,7 +396,8 @@ DataSet::~DataSet() = default;
 Field &DataSet::AddField(const QString &name, FieldType type, int size)
 {
     Q_ASSERT_X(m_rowCount == 0, "DataSet::AddField", "fields are defined before rows are loaded");
-    m_fields.push_back(std::unique_ptr<Field>(new Field(name, type, size, int(m_fields.size()), this)));
+    m_fields.push_back(
+        std::unique_ptr<Field>(new Field(name, type, size, int(m_fields.size()), this)));
     return *m_fields.back();
 }
 

@@ -13,7 +13,18 @@ namespace platform {
 
 // Column types of a table on the wire. Float is the floating-point field class that the
 // list screens format; Currency is kept apart from it on purpose.
-enum class FieldType { Integer, LargeInt, Float, Currency, String, Memo, Boolean, Date, DateTime, Blob };
+enum class FieldType {
+    Integer,
+    LargeInt,
+    Float,
+    Currency,
+    String,
+    Memo,
+    Boolean,
+    Date,
+    DateTime,
+    Blob
+};
 
 QString FieldTypeName(FieldType type);
 std::optional<FieldType> FieldTypeFromName(std::string_view name);
@@ -115,9 +126,9 @@ private:
         quint32 offset; // a column's text stays under 4 GiB
         quint32 length;
     };
-    std::vector<qint64> m_ints;     // Integer, LargeInt, Boolean
-    std::vector<double> m_doubles;  // Float, Currency, Date, DateTime
-    std::vector<Span> m_spans;      // String, Memo, Blob: slices of m_arena
+    std::vector<qint64> m_ints;    // Integer, LargeInt, Boolean
+    std::vector<double> m_doubles; // Float, Currency, Date, DateTime
+    std::vector<Span> m_spans;     // String, Memo, Blob: slices of m_arena
     QByteArray m_arena;
     std::vector<quint8> m_null;
 };
@@ -158,7 +169,7 @@ public:
     void Last();
     bool Eof() const { return m_eof; }
     bool Bof() const { return m_bof; }
-    int Row() const { return m_row; }     // 0-based current row, -1 when empty
+    int Row() const { return m_row; }       // 0-based current row, -1 when empty
     int RecNo() const { return m_row + 1; } // 1-based
     void SetRow(int row);
     bool Locate(const QString &fieldName, const QVariant &value);

@@ -28,7 +28,8 @@ Deployment Read()
     d.publicIpEchoUrl = Env("DORVENA_PUBLIC_IP_ECHO_URL", B2B_PUBLIC_IP_ECHO_URL);
     d.downloadHost = Env("DORVENA_DOWNLOAD_HOST", B2B_DOWNLOAD_HOST);
     d.firmWebAddress = Env("DORVENA_WEB_ADDRESS", B2B_FIRM_WEB_ADDRESS);
-    d.machineAliases = Env("DORVENA_MACHINE_ALIASES", B2B_MACHINE_ALIASES).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    d.machineAliases = Env("DORVENA_MACHINE_ALIASES", B2B_MACHINE_ALIASES)
+                           .split(QLatin1Char(';'), Qt::SkipEmptyParts);
     d.machineAliasId = Env("DORVENA_MACHINE_ALIAS_ID", B2B_MACHINE_ALIAS_ID);
     d.machineIdOverride = qEnvironmentVariable("DORVENA_MACHINE_ID");
     return d;
@@ -38,7 +39,8 @@ Deployment Read()
 
 QString Deployment::WebBase(const QString &host) const
 {
-    return webPort == 80 ? QStringLiteral("http://%1").arg(host) : QStringLiteral("http://%1:%2").arg(host).arg(webPort);
+    return webPort == 80 ? QStringLiteral("http://%1").arg(host)
+                         : QStringLiteral("http://%1:%2").arg(host).arg(webPort);
 }
 
 const Deployment &Deployment::Current()

@@ -54,7 +54,8 @@ void IniFile::Save() const
         throw Error(QStringLiteral("Cannot write %1").arg(m_path));
 }
 
-QString IniFile::ReadString(const QString &section, const QString &key, const QString &fallback) const
+QString IniFile::ReadString(const QString &section, const QString &key,
+                            const QString &fallback) const
 {
     for (const Section &s : m_sections) {
         if (s.name.compare(section, Qt::CaseInsensitive) != 0)
@@ -78,14 +79,16 @@ bool IniFile::ReadBool(const QString &section, const QString &key, bool fallback
 
 void IniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    auto it = std::find_if(m_sections.begin(), m_sections.end(),
-                           [&](const Section &s) { return s.name.compare(section, Qt::CaseInsensitive) == 0; });
+    auto it = std::find_if(m_sections.begin(), m_sections.end(), [&](const Section &s) {
+        return s.name.compare(section, Qt::CaseInsensitive) == 0;
+    });
     if (it == m_sections.end()) {
         m_sections.push_back({section, {}});
         it = m_sections.end() - 1;
     }
-    auto kv = std::find_if(it->values.begin(), it->values.end(),
-                           [&](const auto &p) { return p.first.compare(key, Qt::CaseInsensitive) == 0; });
+    auto kv = std::find_if(it->values.begin(), it->values.end(), [&](const auto &p) {
+        return p.first.compare(key, Qt::CaseInsensitive) == 0;
+    });
     if (kv == it->values.end())
         it->values.emplace_back(key, value);
     else

@@ -16,7 +16,8 @@ public:
     explicit IniFile(QString path);
 
     bool Exists() const;
-    QString ReadString(const QString &section, const QString &key, const QString &fallback = QString()) const;
+    QString ReadString(const QString &section, const QString &key,
+                       const QString &fallback = QString()) const;
     bool ReadBool(const QString &section, const QString &key, bool fallback) const;
     // Each write stores the file at once.
     void WriteString(const QString &section, const QString &key, const QString &value);

@@ -104,11 +104,21 @@ void JsonWriter::Quoted(std::string_view s)
         m_out.append(s.data() + start, qsizetype(i - start));
         start = i + 1;
         switch (c) {
-        case '"': m_out.append("\\\"", 2); break;
-        case '\\': m_out.append("\\\\", 2); break;
-        case '\n': m_out.append("\\n", 2); break;
-        case '\r': m_out.append("\\r", 2); break;
-        case '\t': m_out.append("\\t", 2); break;
+        case '"':
+            m_out.append("\\\"", 2);
+            break;
+        case '\\':
+            m_out.append("\\\\", 2);
+            break;
+        case '\n':
+            m_out.append("\\n", 2);
+            break;
+        case '\r':
+            m_out.append("\\r", 2);
+            break;
+        case '\t':
+            m_out.append("\\t", 2);
+            break;
         default: {
             const char esc[6] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
             m_out.append(esc, 6);

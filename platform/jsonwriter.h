@@ -16,10 +16,28 @@ class JsonWriter
 public:
     explicit JsonWriter(QByteArray &out) : m_out(out) {}
 
-    void BeginArray() { Separate(); m_out.append('['); m_first = true; }
-    void EndArray() { m_out.append(']'); m_first = false; }
-    void BeginObject() { Separate(); m_out.append('{'); m_first = true; }
-    void EndObject() { m_out.append('}'); m_first = false; }
+    void BeginArray()
+    {
+        Separate();
+        m_out.append('[');
+        m_first = true;
+    }
+    void EndArray()
+    {
+        m_out.append(']');
+        m_first = false;
+    }
+    void BeginObject()
+    {
+        Separate();
+        m_out.append('{');
+        m_first = true;
+    }
+    void EndObject()
+    {
+        m_out.append('}');
+        m_first = false;
+    }
     void Key(std::string_view key);
 
     void Null();

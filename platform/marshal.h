@@ -4,10 +4,10 @@
 #include "jsonwriter.h"
 
 #include <QJsonArray>
-#include <cmath>
 #include <QJsonObject>
 #include <QSet>
 #include <QString>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <vector>
@@ -20,16 +20,14 @@
 // v("FName", FName) per field; an owning list calls v.List(FItems) instead.
 namespace platform::marshal {
 
-template <class T>
-using Owned = std::vector<std::unique_ptr<T>>;
+template <class T> using Owned = std::vector<std::unique_ptr<T>>;
 
 class Writer
 {
 public:
     // The marshalled text, with "type", "id", "fields" and the fields in declaration order,
     // as the other side expects them (the list encoding needs FListHelper right before FItems).
-    template <class T>
-    QByteArray Text(const T &object)
+    template <class T> QByteArray Text(const T &object)
     {
         QByteArray out;
         JsonWriter json(out);
@@ -37,8 +35,7 @@ public:
         return out;
     }
 
-    template <class T>
-    void WriteInto(JsonWriter &json, const T &object)
+    template <class T> void WriteInto(JsonWriter &json, const T &object)
     {
         json.BeginObject();
         json.Key("type");
@@ -55,8 +52,7 @@ public:
 
     // The same as a QJsonObject, for code that builds answers from JSON values (its keys
     // come out sorted: use Text where the order matters).
-    template <class T>
-    QJsonObject Write(const T &object)
+    template <class T> QJsonObject Write(const T &object)
     {
         QJsonObject fields;
         FieldWriter v{*this, fields};
@@ -71,28 +67,31 @@ private:
     {
         Writer &w;
         QJsonObject &fields;
-        void operator()(const char *name, const qint32 &v) { fields.insert(QLatin1String(name), v); }
-        void operator()(const char *name, const double &v) { fields.insert(QLatin1String(name), v); }
+        void operator()(const char *name, const qint32 &v)
+        {
+            fields.insert(QLatin1String(name), v);
+        }
+        void operator()(const char *name, const double &v)
+        {
+            fields.insert(QLatin1String(name), v);
+        }
         void operator()(const char *name, const bool &v) { fields.insert(QLatin1String(name), v); }
         // An empty string is written as "", never as null.
         void operator()(const char *name, const QString &v)
         {
             fields.insert(QLatin1String(name), v.isNull() ? QStringLiteral("") : v);
         }
-        template <class E>
-        void operator()(const char *name, const Owned<E> &items)
+        template <class E> void operator()(const char *name, const Owned<E> &items)
         {
             fields.insert(QLatin1String(name), Array(items));
         }
-        template <class E>
-        void List(const Owned<E> &items)
+        template <class E> void List(const Owned<E> &items)
         {
             // The list encoding: a helper value (the count) immediately followed by the items.
             fields.insert(QStringLiteral("FListHelper"), QJsonArray{qint64(items.size())});
             fields.insert(QStringLiteral("FItems"), Array(items));
         }
-        template <class E>
-        QJsonArray Array(const Owned<E> &items)
+        template <class E> QJsonArray Array(const Owned<E> &items)
         {
             QJsonArray a;
             for (const auto &item : items)
@@ -105,18 +104,32 @@ private:
     {
         Writer &w;
         JsonWriter &json;
-        void operator()(const char *name, const qint32 &v) { json.Key(name); json.Int(v); }
-        void operator()(const char *name, const double &v) { json.Key(name); json.Double(v); }
-        void operator()(const char *name, const bool &v) { json.Key(name); json.Bool(v); }
-        void operator()(const char *name, const QString &v) { json.Key(name); json.String(v); }
-        template <class E>
-        void operator()(const char *name, const Owned<E> &items)
+        void operator()(const char *name, const qint32 &v)
+        {
+            json.Key(name);
+            json.Int(v);
+        }
+        void operator()(const char *name, const double &v)
+        {
+            json.Key(name);
+            json.Double(v);
+        }
+        void operator()(const char *name, const bool &v)
+        {
+            json.Key(name);
+            json.Bool(v);
+        }
+        void operator()(const char *name, const QString &v)
+        {
+            json.Key(name);
+            json.String(v);
+        }
+        template <class E> void operator()(const char *name, const Owned<E> &items)
         {
             json.Key(name);
             Array(items);
         }
-        template <class E>
-        void List(const Owned<E> &items)
+        template <class E> void List(const Owned<E> &items)
         {
             json.Key("FListHelper");
             json.BeginArray();
@@ -125,8 +138,7 @@ private:
             json.Key("FItems");
             Array(items);
         }
-        template <class E>
-        void Array(const Owned<E> &items)
+        template <class E> void Array(const Owned<E> &items)
         {
             json.BeginArray();
             for (const auto &item : items) {
@@ -148,13 +160,13 @@ class Reader
 {
 public:
     // A JSON null gives no object (nullptr); anything that is not an object of class T fails.
-    template <class T>
-    std::unique_ptr<T> Read(const QJsonValue &value)
+    template <class T> std::unique_ptr<T> Read(const QJsonValue &value)
     {
         if (value.isNull() || value.isUndefined())
             return nullptr;
         if (!value.isObject())
-            throw ConversionError(QStringLiteral("Conversion error: %1 expected an object").arg(QLatin1String(T::TypeName)));
+            throw ConversionError(QStringLiteral("Conversion error: %1 expected an object")
+                                      .arg(QLatin1String(T::TypeName)));
         QJsonObject object = value.toObject();
         const QString type = object.value(QStringLiteral("type")).toString();
         if (type != QLatin1String(T::TypeName))
@@ -164,10 +176,12 @@ public:
             const int ref = object.value(QStringLiteral("ref")).toInt(-1);
             const auto seen = m_seen.find(ref);
             if (seen == m_seen.end())
-                throw ConversionError(QStringLiteral("Conversion error: ref %1 names no earlier object").arg(ref));
+                throw ConversionError(
+                    QStringLiteral("Conversion error: ref %1 names no earlier object").arg(ref));
             object = seen->second;
             if (object.value(QStringLiteral("type")).toString() != type)
-                throw ConversionError(QStringLiteral("Conversion error: ref %1 is of another class").arg(ref));
+                throw ConversionError(
+                    QStringLiteral("Conversion error: ref %1 is of another class").arg(ref));
         } else if (object.contains(QStringLiteral("id"))) {
             m_seen[object.value(QStringLiteral("id")).toInt()] = object;
         }
@@ -197,12 +211,18 @@ private:
         static QString Describe(const QJsonValue &value)
         {
             switch (value.type()) {
-            case QJsonValue::String: return QLatin1Char('"') + value.toString() + QLatin1Char('"');
-            case QJsonValue::Double: return QString::number(value.toDouble());
-            case QJsonValue::Bool: return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-            case QJsonValue::Array: return QStringLiteral("an array");
-            case QJsonValue::Object: return QStringLiteral("an object");
-            default: return QStringLiteral("null");
+            case QJsonValue::String:
+                return QLatin1Char('"') + value.toString() + QLatin1Char('"');
+            case QJsonValue::Double:
+                return QString::number(value.toDouble());
+            case QJsonValue::Bool:
+                return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+            case QJsonValue::Array:
+                return QStringLiteral("an array");
+            case QJsonValue::Object:
+                return QStringLiteral("an object");
+            default:
+                return QStringLiteral("null");
             }
         }
         // The value under `name`, or nothing when the pair is missing (the default stays).
@@ -283,8 +303,7 @@ private:
             else
                 Fail(QLatin1String(name), v, "a string");
         }
-        template <class E>
-        void operator()(const char *name, Owned<E> &out)
+        template <class E> void operator()(const char *name, Owned<E> &out)
         {
             QJsonValue v;
             if (!Take(name, v))
@@ -297,8 +316,7 @@ private:
             for (const QJsonValue &item : v.toArray())
                 out.push_back(r.Read<E>(item));
         }
-        template <class E>
-        void List(Owned<E> &out)
+        template <class E> void List(Owned<E> &out)
         {
             QJsonValue helper;
             Take("FListHelper", helper); // its contents are the sender's business
@@ -308,7 +326,8 @@ private:
         {
             for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
                 if (!used.contains(it.key()))
-                    throw ConversionError(QStringLiteral("Conversion error: %1 has no field %2").arg(type, it.key()));
+                    throw ConversionError(
+                        QStringLiteral("Conversion error: %1 has no field %2").arg(type, it.key()));
         }
     };
 

@@ -19,7 +19,8 @@ struct Decimal
 Decimal ToDecimal(double value, int decimals)
 {
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::abs(value), std::chars_format::scientific);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::abs(value), std::chars_format::scientific);
     std::string text(buf, res.ptr);
     const auto ePos = text.find('e');
     std::string mantissa = text.substr(0, ePos);
@@ -58,7 +59,8 @@ Decimal ToDecimal(double value, int decimals)
     d.intDigits = kept.substr(0, size_t(pointPos));
     d.fracDigits = kept.substr(size_t(pointPos));
     const auto firstNonZero = d.intDigits.find_first_not_of('0');
-    d.intDigits = firstNonZero == std::string::npos ? std::string() : d.intDigits.substr(firstNonZero);
+    d.intDigits =
+        firstNonZero == std::string::npos ? std::string() : d.intDigits.substr(firstNonZero);
     return d;
 }
 
@@ -166,7 +168,8 @@ QString FormatFloat(const QString &picture, double value, const QLocale &locale)
         writeMinus = false; // the negative section carries its own sign
     }
     Decimal d = ToDecimal(value, section.maxFrac);
-    const bool isZero = d.intDigits.empty() && d.fracDigits.find_first_not_of('0') == std::string::npos;
+    const bool isZero =
+        d.intDigits.empty() && d.fracDigits.find_first_not_of('0') == std::string::npos;
     if (isZero && sections.size() > 2 && !sections.at(2).isEmpty()) {
         section = ParseSection(sections.at(2));
         d = ToDecimal(0.0, section.maxFrac);

@@ -92,17 +92,19 @@ QString FirstDiskSerial()
                                 reinterpret_cast<void **>(&locator))))
         throw Error(QStringLiteral("WMI cannot be reached"));
     IWbemServices *services = nullptr;
-    const HRESULT connected = locator->ConnectServer(_bstr_t(L"ROOT\\CIMV2"), nullptr, nullptr, nullptr, 0, nullptr,
-                                                     nullptr, &services);
+    const HRESULT connected = locator->ConnectServer(_bstr_t(L"ROOT\\CIMV2"), nullptr, nullptr,
+                                                     nullptr, 0, nullptr, nullptr, &services);
     locator->Release();
     if (FAILED(connected))
         throw Error(QStringLiteral("WMI cannot be reached"));
-    CoSetProxyBlanket(services, RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
-                      RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+    CoSetProxyBlanket(services, RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                      RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
     IEnumWbemClassObject *rows = nullptr;
-    const HRESULT queried = services->ExecQuery(
-        _bstr_t(L"WQL"), _bstr_t(L"SELECT SerialNumber FROM Win32_DiskDrive WHERE DeviceID=\"\\\\\\\\.\\\\PHYSICALDRIVE0\""),
-        WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr, &rows);
+    const HRESULT queried =
+        services->ExecQuery(_bstr_t(L"WQL"),
+                            _bstr_t(L"SELECT SerialNumber FROM Win32_DiskDrive WHERE "
+                                    L"DeviceID=\"\\\\\\\\.\\\\PHYSICALDRIVE0\""),
+                            WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr, &rows);
     services->Release();
     if (FAILED(queried))
         throw Error(QStringLiteral("WMI query failed"));
@@ -111,7 +113,8 @@ QString FirstDiskSerial()
     ULONG returned = 0;
     while (rows->Next(WBEM_INFINITE, 1, &row, &returned) == S_OK && returned) {
         VARIANT value;
-        if (SUCCEEDED(row->Get(L"SerialNumber", 0, &value, nullptr, nullptr)) && value.vt == VT_BSTR)
+        if (SUCCEEDED(row->Get(L"SerialNumber", 0, &value, nullptr, nullptr)) &&
+            value.vt == VT_BSTR)
             serial = QString::fromWCharArray(value.bstrVal).toUpper(); // the last one wins
         VariantClear(&value);
         row->Release();
@@ -136,8 +139,10 @@ bool IsPhysicalDisk(const QString &name)
 QString FirstDiskSerial()
 {
     // The kernel's list of block devices, in name order; the first real disk counts as disk 0.
-    QStringList disks = QDir(QStringLiteral("/sys/block")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    disks.erase(std::remove_if(disks.begin(), disks.end(), [](const QString &d) { return !IsPhysicalDisk(d); }),
+    QStringList disks =
+        QDir(QStringLiteral("/sys/block")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    disks.erase(std::remove_if(disks.begin(), disks.end(),
+                               [](const QString &d) { return !IsPhysicalDisk(d); }),
                 disks.end());
     if (disks.isEmpty())
         throw Error(QStringLiteral("No physical disk found"));
@@ -174,7 +179,7 @@ QString RoamingDataFolder()
 #ifdef Q_OS_WIN
     return QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); // ~/.local/share
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);  // ~/.local/share
 #endif
 }
 

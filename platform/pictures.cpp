@@ -8,8 +8,9 @@ namespace platform::pictures {
 
 QPixmap Status(int status, int size)
 {
-    static const QColor kColours[] = {QColor(200, 40, 40), QColor(40, 160, 60), QColor(240, 170, 0),
-                                      QColor(30, 110, 220), QColor(150, 60, 190), QColor(120, 120, 120)};
+    static const QColor kColours[] = {QColor(200, 40, 40),  QColor(40, 160, 60),
+                                      QColor(240, 170, 0),  QColor(30, 110, 220),
+                                      QColor(150, 60, 190), QColor(120, 120, 120)};
     if (status < 0 || status > 5)
         return QPixmap();
     QPixmap pm(size, size);
@@ -22,12 +23,29 @@ QPixmap Status(int status, int size)
     p.setPen(QPen(Qt::white, size / 8.0, Qt::SolidLine, Qt::RoundCap));
     const double c = size / 2.0, r = size / 4.0;
     switch (status) {
-    case 0: p.drawLine(QPointF(c - r, c - r), QPointF(c + r, c + r)); p.drawLine(QPointF(c + r, c - r), QPointF(c - r, c + r)); break;
-    case 1: p.drawLine(QPointF(c - r, c), QPointF(c - r / 3, c + r * 0.8)); p.drawLine(QPointF(c - r / 3, c + r * 0.8), QPointF(c + r, c - r * 0.8)); break;
-    case 2: p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("☎")); break;
-    case 3: p.drawLine(QPointF(c - r, c), QPointF(c + r, c)); p.drawLine(QPointF(c + r / 3, c - r / 1.5), QPointF(c + r, c)); p.drawLine(QPointF(c + r / 3, c + r / 1.5), QPointF(c + r, c)); break;
-    case 4: p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("★")); break;
-    case 5: p.drawEllipse(QPointF(c, c), r, r); p.drawLine(QPointF(c, c), QPointF(c, c - r * 0.7)); break;
+    case 0:
+        p.drawLine(QPointF(c - r, c - r), QPointF(c + r, c + r));
+        p.drawLine(QPointF(c + r, c - r), QPointF(c - r, c + r));
+        break;
+    case 1:
+        p.drawLine(QPointF(c - r, c), QPointF(c - r / 3, c + r * 0.8));
+        p.drawLine(QPointF(c - r / 3, c + r * 0.8), QPointF(c + r, c - r * 0.8));
+        break;
+    case 2:
+        p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("☎"));
+        break;
+    case 3:
+        p.drawLine(QPointF(c - r, c), QPointF(c + r, c));
+        p.drawLine(QPointF(c + r / 3, c - r / 1.5), QPointF(c + r, c));
+        p.drawLine(QPointF(c + r / 3, c + r / 1.5), QPointF(c + r, c));
+        break;
+    case 4:
+        p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("★"));
+        break;
+    case 5:
+        p.drawEllipse(QPointF(c, c), r, r);
+        p.drawLine(QPointF(c, c), QPointF(c, c - r * 0.7));
+        break;
     }
     return pm;
 }
@@ -38,7 +56,8 @@ QPixmap YesNo(bool yes, int size)
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(yes ? QColor(40, 160, 60) : QColor(190, 50, 50), size / 7.0, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(yes ? QColor(40, 160, 60) : QColor(190, 50, 50), size / 7.0, Qt::SolidLine,
+                  Qt::RoundCap));
     const double a = size * 0.25, b = size * 0.75;
     if (yes) {
         p.drawLine(QPointF(a, size * 0.5), QPointF(size * 0.45, b));
@@ -66,9 +85,10 @@ QPixmap HasPicture(int size)
 
 QIcon Tab(int index)
 {
-    static const QColor kColours[] = {QColor(0, 170, 207), QColor(40, 160, 60), QColor(230, 140, 20),
-                                      QColor(150, 60, 190), QColor(30, 110, 220), QColor(200, 40, 40),
-                                      QColor(240, 170, 0), QColor(100, 100, 120), QColor(20, 140, 120)};
+    static const QColor kColours[] = {
+        QColor(0, 170, 207),  QColor(40, 160, 60),   QColor(230, 140, 20),
+        QColor(150, 60, 190), QColor(30, 110, 220),  QColor(200, 40, 40),
+        QColor(240, 170, 0),  QColor(100, 100, 120), QColor(20, 140, 120)};
     QPixmap pm(24, 24);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -98,10 +118,12 @@ QPixmap Logo(QSize size)
     p.setPen(Qt::white);
     QFont f(QStringLiteral("Tahoma"), 22, QFont::Bold);
     p.setFont(f);
-    p.drawText(QRect(0, 0, size.width(), size.height() - 18), Qt::AlignCenter, QStringLiteral("DORVENA"));
+    p.drawText(QRect(0, 0, size.width(), size.height() - 18), Qt::AlignCenter,
+               QStringLiteral("DORVENA"));
     f.setPointSize(9);
     p.setFont(f);
-    p.drawText(QRect(0, size.height() - 44, size.width(), 24), Qt::AlignCenter, QStringLiteral("OTOMOTİV YEDEK PARÇA"));
+    p.drawText(QRect(0, size.height() - 44, size.width(), 24), Qt::AlignCenter,
+               QStringLiteral("OTOMOTİV YEDEK PARÇA"));
     return pm;
 }
 

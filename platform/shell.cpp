@@ -26,18 +26,30 @@ DesktopShell::MessageBoxFunction &MessageBoxHook()
 QMessageBox::StandardButton ToStandard(DialogButton b)
 {
     switch (b) {
-    case DialogButton::Yes: return QMessageBox::Yes;
-    case DialogButton::No: return QMessageBox::No;
-    case DialogButton::Ok: return QMessageBox::Ok;
-    case DialogButton::Cancel: return QMessageBox::Cancel;
-    case DialogButton::Abort: return QMessageBox::Abort;
-    case DialogButton::Retry: return QMessageBox::Retry;
-    case DialogButton::Ignore: return QMessageBox::Ignore;
-    case DialogButton::All: return QMessageBox::YesToAll;
-    case DialogButton::NoToAll: return QMessageBox::NoToAll;
-    case DialogButton::YesToAll: return QMessageBox::YesToAll;
-    case DialogButton::Help: return QMessageBox::Help;
-    case DialogButton::Close: return QMessageBox::Close;
+    case DialogButton::Yes:
+        return QMessageBox::Yes;
+    case DialogButton::No:
+        return QMessageBox::No;
+    case DialogButton::Ok:
+        return QMessageBox::Ok;
+    case DialogButton::Cancel:
+        return QMessageBox::Cancel;
+    case DialogButton::Abort:
+        return QMessageBox::Abort;
+    case DialogButton::Retry:
+        return QMessageBox::Retry;
+    case DialogButton::Ignore:
+        return QMessageBox::Ignore;
+    case DialogButton::All:
+        return QMessageBox::YesToAll;
+    case DialogButton::NoToAll:
+        return QMessageBox::NoToAll;
+    case DialogButton::YesToAll:
+        return QMessageBox::YesToAll;
+    case DialogButton::Help:
+        return QMessageBox::Help;
+    case DialogButton::Close:
+        return QMessageBox::Close;
     }
     return QMessageBox::Ok;
 }
@@ -47,18 +59,30 @@ QMessageBox::StandardButton ToStandard(DialogButton b)
 DialogResult ResultOf(DialogButton button)
 {
     switch (button) {
-    case DialogButton::Yes: return ResultYes;
-    case DialogButton::No: return ResultNo;
-    case DialogButton::Ok: return ResultOk;
-    case DialogButton::Cancel: return ResultCancel;
-    case DialogButton::Abort: return ResultAbort;
-    case DialogButton::Retry: return ResultRetry;
-    case DialogButton::Ignore: return ResultIgnore;
-    case DialogButton::All: return ResultAll;
-    case DialogButton::NoToAll: return ResultNoToAll;
-    case DialogButton::YesToAll: return ResultYesToAll;
-    case DialogButton::Help: return ResultHelp;
-    case DialogButton::Close: return ResultClose;
+    case DialogButton::Yes:
+        return ResultYes;
+    case DialogButton::No:
+        return ResultNo;
+    case DialogButton::Ok:
+        return ResultOk;
+    case DialogButton::Cancel:
+        return ResultCancel;
+    case DialogButton::Abort:
+        return ResultAbort;
+    case DialogButton::Retry:
+        return ResultRetry;
+    case DialogButton::Ignore:
+        return ResultIgnore;
+    case DialogButton::All:
+        return ResultAll;
+    case DialogButton::NoToAll:
+        return ResultNoToAll;
+    case DialogButton::YesToAll:
+        return ResultYesToAll;
+    case DialogButton::Help:
+        return ResultHelp;
+    case DialogButton::Close:
+        return ResultClose;
     }
     return ResultNone;
 }

@@ -9,10 +9,35 @@ namespace platform {
 
 // The message box kinds and the standard dialog results the program speaks of.
 enum class MessageKind { Warning = 0, Error = 1, Information = 2, Question = 3 };
-enum class DialogButton { Yes, No, Ok, Cancel, Abort, Retry, Ignore, All, NoToAll, YesToAll, Help, Close };
-enum DialogResult { ResultNone = 0, ResultOk = 1, ResultCancel = 2, ResultAbort = 3, ResultRetry = 4,
-                    ResultIgnore = 5, ResultYes = 6, ResultNo = 7, ResultClose = 8, ResultHelp = 9,
-                    ResultAll = 12, ResultNoToAll = 13, ResultYesToAll = 14 };
+enum class DialogButton {
+    Yes,
+    No,
+    Ok,
+    Cancel,
+    Abort,
+    Retry,
+    Ignore,
+    All,
+    NoToAll,
+    YesToAll,
+    Help,
+    Close
+};
+enum DialogResult {
+    ResultNone = 0,
+    ResultOk = 1,
+    ResultCancel = 2,
+    ResultAbort = 3,
+    ResultRetry = 4,
+    ResultIgnore = 5,
+    ResultYes = 6,
+    ResultNo = 7,
+    ResultClose = 8,
+    ResultHelp = 9,
+    ResultAll = 12,
+    ResultNoToAll = 13,
+    ResultYesToAll = 14
+};
 
 DialogResult ResultOf(DialogButton button);
 

@@ -3,8 +3,8 @@
 #include "dataset.h"
 #include "error.h"
 
-#include <QJsonDocument>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <cmath>
 #include <limits>
 #include <simdjson.h>
@@ -18,14 +18,20 @@ using simdjson::dom::element_type;
 QString KindName(element_type t)
 {
     switch (t) {
-    case element_type::ARRAY: return QStringLiteral("array");
-    case element_type::OBJECT: return QStringLiteral("object");
+    case element_type::ARRAY:
+        return QStringLiteral("array");
+    case element_type::OBJECT:
+        return QStringLiteral("object");
     case element_type::INT64:
     case element_type::UINT64:
-    case element_type::DOUBLE: return QStringLiteral("number");
-    case element_type::STRING: return QStringLiteral("string");
-    case element_type::BOOL: return QStringLiteral("boolean");
-    case element_type::NULL_VALUE: return QStringLiteral("null");
+    case element_type::DOUBLE:
+        return QStringLiteral("number");
+    case element_type::STRING:
+        return QStringLiteral("string");
+    case element_type::BOOL:
+        return QStringLiteral("boolean");
+    case element_type::NULL_VALUE:
+        return QStringLiteral("null");
     }
     return QStringLiteral("value");
 }
@@ -64,10 +70,12 @@ void AppendCell(Field &field, const element &cell)
     case element_type::STRING: {
         const std::string_view s = cell.get_string().value_unsafe();
         if (field.DataType() == FieldType::Blob) {
-            auto decoded = QByteArray::fromBase64Encoding(QByteArray::fromRawData(s.data(), qsizetype(s.size())),
-                                                          QByteArray::AbortOnBase64DecodingErrors);
+            auto decoded = QByteArray::fromBase64Encoding(
+                QByteArray::fromRawData(s.data(), qsizetype(s.size())),
+                QByteArray::AbortOnBase64DecodingErrors);
             if (!decoded)
-                throw ConversionError(QStringLiteral("Field '%1': invalid base64").arg(field.FieldName()));
+                throw ConversionError(
+                    QStringLiteral("Field '%1': invalid base64").arg(field.FieldName()));
             field.AppendBytes(*decoded);
         } else {
             field.AppendUtf8(s);
@@ -129,13 +137,16 @@ std::unique_ptr<DataSet> TableFrom(const element &table)
 
 // The parser wants readable padding after the text: use the buffer's spare capacity, making
 // room (one copy) only when it has too little.
-simdjson::dom::element ParseInPlace(simdjson::dom::parser &parser, QByteArray &body, const char *what)
+simdjson::dom::element ParseInPlace(simdjson::dom::parser &parser, QByteArray &body,
+                                    const char *what)
 {
     if (body.capacity() - body.size() < qsizetype(simdjson::SIMDJSON_PADDING))
         body.reserve(body.size() + qsizetype(simdjson::SIMDJSON_PADDING));
     element doc;
     if (auto err = parser.parse(body.constData(), size_t(body.size()), false).get(doc))
-        throw ProtocolError(QStringLiteral("%1 is not JSON: %2").arg(QLatin1String(what), QLatin1String(simdjson::error_message(err))));
+        throw ProtocolError(
+            QStringLiteral("%1 is not JSON: %2")
+                .arg(QLatin1String(what), QLatin1String(simdjson::error_message(err))));
     return doc;
 }
 
@@ -204,7 +215,8 @@ qint32 WireReply::Int32(int index) const
 {
     const qint64 v = Int(index);
     if (v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
-        throw ConversionError(QStringLiteral("Result %1: %2 does not fit a 32-bit integer").arg(index).arg(v));
+        throw ConversionError(
+            QStringLiteral("Result %1: %2 does not fit a 32-bit integer").arg(index).arg(v));
     return qint32(v);
 }
 
@@ -236,8 +248,9 @@ QByteArray WireReply::Stream(int index) const
     std::string_view s;
     if (e.get(s))
         Mismatch(e, "a base64 string", index);
-    auto decoded = QByteArray::fromBase64Encoding(QByteArray::fromRawData(s.data(), qsizetype(s.size())),
-                                                  QByteArray::AbortOnBase64DecodingErrors);
+    auto decoded =
+        QByteArray::fromBase64Encoding(QByteArray::fromRawData(s.data(), qsizetype(s.size())),
+                                       QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         throw ConversionError(QStringLiteral("Result %1: invalid base64").arg(index));
     return *decoded;
@@ -251,7 +264,8 @@ QJsonValue WireReply::Json(int index) const
     const std::string text = simdjson::minify(e);
     QJsonParseError error{};
     // Wrap in an array so scalars parse too.
-    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray("[") + QByteArray::fromStdString(text) + "]", &error);
+    const QJsonDocument doc =
+        QJsonDocument::fromJson(QByteArray("[") + QByteArray::fromStdString(text) + "]", &error);
     if (error.error != QJsonParseError::NoError)
         throw ProtocolError(error.errorString());
     return doc.array().at(0);

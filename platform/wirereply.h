@@ -28,9 +28,10 @@ public:
     qint32 Int32(int index) const;
     double Double(int index) const;
     bool Bool(int index) const;
-    QByteArray Stream(int index) const;            // base64 on the wire
-    QJsonValue Json(int index) const;              // objects and arrays (small values)
-    std::unique_ptr<DataSet> Table(int index) const; // null on the wire gives an empty, open dataset
+    QByteArray Stream(int index) const; // base64 on the wire
+    QJsonValue Json(int index) const;   // objects and arrays (small values)
+    std::unique_ptr<DataSet>
+    Table(int index) const; // null on the wire gives an empty, open dataset
 
 private:
     struct Impl;

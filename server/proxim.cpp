@@ -14,9 +14,10 @@ namespace {
 // A plain object argument has no fields of ours to send: its class name stands for it.
 QJsonObject MarshalPlain(const QObject *object)
 {
-    return QJsonObject{{QStringLiteral("type"), QString::fromLatin1(object->metaObject()->className())},
-                       {QStringLiteral("id"), 1},
-                       {QStringLiteral("fields"), QJsonObject()}};
+    return QJsonObject{
+        {QStringLiteral("type"), QString::fromLatin1(object->metaObject()->className())},
+        {QStringLiteral("id"), 1},
+        {QStringLiteral("fields"), QJsonObject()}};
 }
 
 } // namespace
@@ -26,17 +27,19 @@ TServerMethods1Client::TServerMethods1Client(platform::Connection *ADBXConnectio
 {
 }
 
-TServerMethods1Client::TServerMethods1Client(platform::Connection *ADBXConnection, bool AInstanceOwner)
+TServerMethods1Client::TServerMethods1Client(platform::Connection *ADBXConnection,
+                                             bool AInstanceOwner)
     : FDBXConnection(ADBXConnection), FInstanceOwner(AInstanceOwner)
 {
     if (!FDBXConnection || !FDBXConnection->Connected())
-        throw platform::Error(QStringLiteral("Connection cannot be nil.  Make sure the connection has been opened."));
+        throw platform::Error(
+            QStringLiteral("Connection cannot be nil.  Make sure the connection has been opened."));
 }
 
 TServerMethods1Client::~TServerMethods1Client() = default;
 
-server::ServerCommand &TServerMethods1Client::Prepare(std::unique_ptr<server::ServerCommand> &command,
-                                                      const char *method)
+server::ServerCommand &
+TServerMethods1Client::Prepare(std::unique_ptr<server::ServerCommand> &command, const char *method)
 {
     if (!command) {
         const server::MethodInfo *info = server::FindMethod(QString::fromLatin1(method));
@@ -324,7 +327,8 @@ platform::MemoryStream *TServerMethods1Client::SAnalPosPdfVer(int sirano, qint64
     return command.Stream(1);
 }
 
-platform::DataSet *TServerMethods1Client::StokAraGetir(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi)
+platform::DataSet *TServerMethods1Client::StokAraGetir(const QString &kod,
+                                                       std::unique_ptr<TSonucBilgisi> bilgi)
 {
     server::ServerCommand &command = Prepare(FStokAraGetirCommand, "StokAraGetir");
     command.SetString(0, kod);
@@ -341,7 +345,10 @@ platform::DataSet *TServerMethods1Client::YenilerVer2(int carino)
     return command.Table(0);
 }
 
-int TServerMethods1Client::SepetEkle2(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno, const QString &barkod, const QString &stokadi, double miktar, double kdv, double fiyat, double ind1, int verenid, int k, double ind2, double ind3, double ind4)
+int TServerMethods1Client::SepetEkle2(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno,
+                                      const QString &barkod, const QString &stokadi, double miktar,
+                                      double kdv, double fiyat, double ind1, int verenid, int k,
+                                      double ind2, double ind3, double ind4)
 {
     server::ServerCommand &command = Prepare(FSepetEkle2Command, "SepetEkle2");
     command.SetObject(0, std::move(bilgim));
@@ -362,7 +369,11 @@ int TServerMethods1Client::SepetEkle2(std::unique_ptr<TSonucBilgisi> bilgim, int
     return command.Int32(0);
 }
 
-int TServerMethods1Client::SepetGuncelle2(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno, const QString &barkod, const QString &stokadi, double miktar, double kdv, double fiyat, double ind1, int verenid, int _sepetsirano, double ind2, double ind3, double ind4)
+int TServerMethods1Client::SepetGuncelle2(std::unique_ptr<TSonucBilgisi> bilgim, int carino,
+                                          int stokno, const QString &barkod, const QString &stokadi,
+                                          double miktar, double kdv, double fiyat, double ind1,
+                                          int verenid, int _sepetsirano, double ind2, double ind3,
+                                          double ind4)
 {
     server::ServerCommand &command = Prepare(FSepetGuncelle2Command, "SepetGuncelle2");
     command.SetObject(0, std::move(bilgim));
@@ -391,7 +402,8 @@ int TServerMethods1Client::SepetHepsiniSil(std::unique_ptr<TSonucBilgisi> bilgi)
     return command.Int32(0);
 }
 
-int TServerMethods1Client::SepetSatirSil(std::unique_ptr<TSonucBilgisi> bilgi, int satirno, const QString &aciklamam)
+int TServerMethods1Client::SepetSatirSil(std::unique_ptr<TSonucBilgisi> bilgi, int satirno,
+                                         const QString &aciklamam)
 {
     server::ServerCommand &command = Prepare(FSepetSatirSilCommand, "SepetSatirSil");
     command.SetObject(0, std::move(bilgi));
@@ -401,7 +413,9 @@ int TServerMethods1Client::SepetSatirSil(std::unique_ptr<TSonucBilgisi> bilgi, i
     return command.Int32(0);
 }
 
-bool TServerMethods1Client::SiparisKaydet(std::unique_ptr<TSonucBilgisi> BB, int _carino, int _teslim, int _kargo, const QString &_aciklama, int _verenid, int _kargoyeni)
+bool TServerMethods1Client::SiparisKaydet(std::unique_ptr<TSonucBilgisi> BB, int _carino,
+                                          int _teslim, int _kargo, const QString &_aciklama,
+                                          int _verenid, int _kargoyeni)
 {
     server::ServerCommand &command = Prepare(FSiparisKaydetCommand, "SiparisKaydet");
     command.SetObject(0, std::move(BB));
@@ -457,7 +471,9 @@ int TServerMethods1Client::SanalposSiranoVer(int idnosu)
     return command.Int32(0);
 }
 
-int TServerMethods1Client::BakiyeDuzenle(std::unique_ptr<TSonucBilgisi> k, int stokno, int sepetsirano, int siparissirano, double Adet, double Bakiye, const QString &barkod)
+int TServerMethods1Client::BakiyeDuzenle(std::unique_ptr<TSonucBilgisi> k, int stokno,
+                                         int sepetsirano, int siparissirano, double Adet,
+                                         double Bakiye, const QString &barkod)
 {
     server::ServerCommand &command = Prepare(FBakiyeDuzenleCommand, "BakiyeDuzenle");
     command.SetObject(0, std::move(k));
@@ -471,7 +487,9 @@ int TServerMethods1Client::BakiyeDuzenle(std::unique_ptr<TSonucBilgisi> k, int s
     return command.Int32(0);
 }
 
-int TServerMethods1Client::BakiyeDegistir(std::unique_ptr<TSonucBilgisi> k, int stokno, int sepetsirano, int siparissirano, double Adet, double Bakiye, const QString &barkod)
+int TServerMethods1Client::BakiyeDegistir(std::unique_ptr<TSonucBilgisi> k, int stokno,
+                                          int sepetsirano, int siparissirano, double Adet,
+                                          double Bakiye, const QString &barkod)
 {
     server::ServerCommand &command = Prepare(FBakiyeDegistirCommand, "BakiyeDegistir");
     command.SetObject(0, std::move(k));
@@ -485,7 +503,10 @@ int TServerMethods1Client::BakiyeDegistir(std::unique_ptr<TSonucBilgisi> k, int 
     return command.Int32(0);
 }
 
-int TServerMethods1Client::BakiyeFiyatDegistir(std::unique_ptr<TSonucBilgisi> k, int stokno, int sepetsirano, int siparissirano, double Adet, double Bakiye, const QString &barkod, double fiyat, double ind)
+int TServerMethods1Client::BakiyeFiyatDegistir(std::unique_ptr<TSonucBilgisi> k, int stokno,
+                                               int sepetsirano, int siparissirano, double Adet,
+                                               double Bakiye, const QString &barkod, double fiyat,
+                                               double ind)
 {
     server::ServerCommand &command = Prepare(FBakiyeFiyatDegistirCommand, "BakiyeFiyatDegistir");
     command.SetObject(0, std::move(k));
@@ -510,7 +531,8 @@ TSiparisDipAyrinti *TServerMethods1Client::SiparisAytintisiDip(int carino, int s
     return command.Object<TSiparisDipAyrinti>(0);
 }
 
-platform::DataSet *TServerMethods1Client::CariAra(std::unique_ptr<TSonucBilgisi> bil, const QString &aranan)
+platform::DataSet *TServerMethods1Client::CariAra(std::unique_ptr<TSonucBilgisi> bil,
+                                                  const QString &aranan)
 {
     server::ServerCommand &command = Prepare(FCariAraCommand, "CariAra");
     command.SetObject(0, std::move(bil));
@@ -575,7 +597,10 @@ platform::MemoryStream *TServerMethods1Client::BannerResimVer3(qint64 &size)
     return command.Stream(1);
 }
 
-platform::MemoryStream *TServerMethods1Client::RaporGetir(int raporno, int bolum, int idno, int carino, const QString &saticiadi, double tarih1, double tarih2, qint64 &size)
+platform::MemoryStream *TServerMethods1Client::RaporGetir(int raporno, int bolum, int idno,
+                                                          int carino, const QString &saticiadi,
+                                                          double tarih1, double tarih2,
+                                                          qint64 &size)
 {
     server::ServerCommand &command = Prepare(FRaporGetirCommand, "RaporGetir");
     command.SetInt(0, raporno);
@@ -615,7 +640,14 @@ void TServerMethods1Client::SepetSecimGuncelle(int sirano, int secim)
     command.Execute();
 }
 
-int TServerMethods1Client::MailGonserCari(const QString &idsi, const QString &baslik, const QString &firmaadi, const QString &adres1, const QString &adres2, const QString &ilce, const QString &sehir, const QString &telefon, const QString &fax, const QString &vd, const QString &vn, const QString &yetkili, const QString &kullaniciadi, const QString &sifre, const QString &mail, const QString &kargoambar)
+int TServerMethods1Client::MailGonserCari(const QString &idsi, const QString &baslik,
+                                          const QString &firmaadi, const QString &adres1,
+                                          const QString &adres2, const QString &ilce,
+                                          const QString &sehir, const QString &telefon,
+                                          const QString &fax, const QString &vd, const QString &vn,
+                                          const QString &yetkili, const QString &kullaniciadi,
+                                          const QString &sifre, const QString &mail,
+                                          const QString &kargoambar)
 {
     server::ServerCommand &command = Prepare(FMailGonserCariCommand, "MailGonserCari");
     command.SetString(0, idsi);
@@ -638,7 +670,12 @@ int TServerMethods1Client::MailGonserCari(const QString &idsi, const QString &ba
     return command.Int32(0);
 }
 
-int TServerMethods1Client::MailGonserCariNormal(const QString &idsi, const QString &baslik, const QString &firmaadi, const QString &adres1, const QString &adres2, const QString &ilce, const QString &sehir, const QString &telefon, const QString &fax, const QString &vd, const QString &vn, const QString &yetkili, const QString &kullaniciadi, const QString &sifre, const QString &mail, const QString &kargoambar, const QString &konu)
+int TServerMethods1Client::MailGonserCariNormal(
+    const QString &idsi, const QString &baslik, const QString &firmaadi, const QString &adres1,
+    const QString &adres2, const QString &ilce, const QString &sehir, const QString &telefon,
+    const QString &fax, const QString &vd, const QString &vn, const QString &yetkili,
+    const QString &kullaniciadi, const QString &sifre, const QString &mail,
+    const QString &kargoambar, const QString &konu)
 {
     server::ServerCommand &command = Prepare(FMailGonserCariNormalCommand, "MailGonserCariNormal");
     command.SetString(0, idsi);
@@ -664,7 +701,8 @@ int TServerMethods1Client::MailGonserCariNormal(const QString &idsi, const QStri
 
 TMobilCariBilgisi *TServerMethods1Client::MobilCariBilgisiGetir(int sirano, const QString &_idsi)
 {
-    server::ServerCommand &command = Prepare(FMobilCariBilgisiGetirCommand, "MobilCariBilgisiGetir");
+    server::ServerCommand &command =
+        Prepare(FMobilCariBilgisiGetirCommand, "MobilCariBilgisiGetir");
     command.SetInt(0, sirano);
     command.SetString(1, _idsi);
     command.Execute();
@@ -693,9 +731,12 @@ TAcilisEkranlariki *TServerMethods1Client::AcilisEkranlarVer2()
     return command.Object<TAcilisEkranlariki>(0);
 }
 
-platform::DataSet *TServerMethods1Client::RaporAlinanSiparisler(std::unique_ptr<TSonucBilgisi> bilgi, double tarih1, double tarih2)
+platform::DataSet *
+TServerMethods1Client::RaporAlinanSiparisler(std::unique_ptr<TSonucBilgisi> bilgi, double tarih1,
+                                             double tarih2)
 {
-    server::ServerCommand &command = Prepare(FRaporAlinanSiparislerCommand, "RaporAlinanSiparisler");
+    server::ServerCommand &command =
+        Prepare(FRaporAlinanSiparislerCommand, "RaporAlinanSiparisler");
     command.SetObject(0, std::move(bilgi));
     command.SetDouble(1, tarih1);
     command.SetDouble(2, tarih2);
@@ -703,9 +744,12 @@ platform::DataSet *TServerMethods1Client::RaporAlinanSiparisler(std::unique_ptr<
     return command.Table(0);
 }
 
-platform::DataSet *TServerMethods1Client::RaporEnCokSatilanStoklar(std::unique_ptr<TSonucBilgisi> bilgi, double tarih1, double tarih2)
+platform::DataSet *
+TServerMethods1Client::RaporEnCokSatilanStoklar(std::unique_ptr<TSonucBilgisi> bilgi, double tarih1,
+                                                double tarih2)
 {
-    server::ServerCommand &command = Prepare(FRaporEnCokSatilanStoklarCommand, "RaporEnCokSatilanStoklar");
+    server::ServerCommand &command =
+        Prepare(FRaporEnCokSatilanStoklarCommand, "RaporEnCokSatilanStoklar");
     command.SetObject(0, std::move(bilgi));
     command.SetDouble(1, tarih1);
     command.SetDouble(2, tarih2);
@@ -723,7 +767,8 @@ QString TServerMethods1Client::CariDurumVer(int carino)
 
 QString TServerMethods1Client::CariVadeGunGecmismiBul(int carino)
 {
-    server::ServerCommand &command = Prepare(FCariVadeGunGecmismiBulCommand, "CariVadeGunGecmismiBul");
+    server::ServerCommand &command =
+        Prepare(FCariVadeGunGecmismiBulCommand, "CariVadeGunGecmismiBul");
     command.SetInt(0, carino);
     command.Execute();
     return command.String(0);
@@ -755,7 +800,8 @@ QString TServerMethods1Client::ReverseString(const QString &Value)
     return command.String(0);
 }
 
-platform::DataSet *TServerMethods1Client::StokAra(const QString &kod, const QString &carino, int satici)
+platform::DataSet *TServerMethods1Client::StokAra(const QString &kod, const QString &carino,
+                                                  int satici)
 {
     server::ServerCommand &command = Prepare(FStokAraCommand, "StokAra");
     command.SetString(0, kod);
@@ -904,7 +950,8 @@ QJsonArray *TServerMethods1Client::ResimVer6(int stokno, qint64 &boy)
     return command.JsonArray(1);
 }
 
-platform::DataSet *TServerMethods1Client::StokAraBrisal(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi)
+platform::DataSet *TServerMethods1Client::StokAraBrisal(const QString &kod,
+                                                        std::unique_ptr<TSonucBilgisi> bilgi)
 {
     server::ServerCommand &command = Prepare(FStokAraBrisalCommand, "StokAraBrisal");
     command.SetString(0, kod);
@@ -913,7 +960,8 @@ platform::DataSet *TServerMethods1Client::StokAraBrisal(const QString &kod, std:
     return command.Table(0);
 }
 
-platform::DataSet *TServerMethods1Client::StokAraPelindo2(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi)
+platform::DataSet *TServerMethods1Client::StokAraPelindo2(const QString &kod,
+                                                          std::unique_ptr<TSonucBilgisi> bilgi)
 {
     server::ServerCommand &command = Prepare(FStokAraPelindo2Command, "StokAraPelindo2");
     command.SetString(0, kod);
@@ -922,7 +970,8 @@ platform::DataSet *TServerMethods1Client::StokAraPelindo2(const QString &kod, st
     return command.Table(0);
 }
 
-platform::DataSet *TServerMethods1Client::Tolmerk(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi)
+platform::DataSet *TServerMethods1Client::Tolmerk(const QString &kod,
+                                                  std::unique_ptr<TSonucBilgisi> bilgi)
 {
     server::ServerCommand &command = Prepare(FTolmerkCommand, "Tolmerk");
     command.SetString(0, kod);
@@ -931,7 +980,8 @@ platform::DataSet *TServerMethods1Client::Tolmerk(const QString &kod, std::uniqu
     return command.Table(0);
 }
 
-platform::DataSet *TServerMethods1Client::StokAraVastor(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi)
+platform::DataSet *TServerMethods1Client::StokAraVastor(const QString &kod,
+                                                        std::unique_ptr<TSonucBilgisi> bilgi)
 {
     server::ServerCommand &command = Prepare(FStokAraVastorCommand, "StokAraVastor");
     command.SetString(0, kod);
@@ -940,7 +990,8 @@ platform::DataSet *TServerMethods1Client::StokAraVastor(const QString &kod, std:
     return command.Table(0);
 }
 
-platform::DataSet *TServerMethods1Client::StokAraPelindo(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi)
+platform::DataSet *TServerMethods1Client::StokAraPelindo(const QString &kod,
+                                                         std::unique_ptr<TSonucBilgisi> bilgi)
 {
     server::ServerCommand &command = Prepare(FStokAraPelindoCommand, "StokAraPelindo");
     command.SetString(0, kod);
@@ -949,7 +1000,9 @@ platform::DataSet *TServerMethods1Client::StokAraPelindo(const QString &kod, std
     return command.Table(0);
 }
 
-int TServerMethods1Client::SepetEkle(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno, const QString &barkod, const QString &stokadi, double miktar, double kdv, double fiyat, double indirim, int verenid, int k)
+int TServerMethods1Client::SepetEkle(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno,
+                                     const QString &barkod, const QString &stokadi, double miktar,
+                                     double kdv, double fiyat, double indirim, int verenid, int k)
 {
     server::ServerCommand &command = Prepare(FSepetEkleCommand, "SepetEkle");
     command.SetObject(0, std::move(bilgim));
@@ -967,7 +1020,10 @@ int TServerMethods1Client::SepetEkle(std::unique_ptr<TSonucBilgisi> bilgim, int 
     return command.Int32(0);
 }
 
-int TServerMethods1Client::SepetGuncelle(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno, const QString &barkod, const QString &stokadi, double miktar, double kdv, double fiyat, double indirim, int verenid, int _sepetsirano)
+int TServerMethods1Client::SepetGuncelle(std::unique_ptr<TSonucBilgisi> bilgim, int carino,
+                                         int stokno, const QString &barkod, const QString &stokadi,
+                                         double miktar, double kdv, double fiyat, double indirim,
+                                         int verenid, int _sepetsirano)
 {
     server::ServerCommand &command = Prepare(FSepetGuncelleCommand, "SepetGuncelle");
     command.SetObject(0, std::move(bilgim));
@@ -1027,7 +1083,8 @@ platform::MemoryStream *TServerMethods1Client::BelgeIndir(int sirano, qint64 &si
     return command.Stream(2);
 }
 
-platform::MemoryStream *TServerMethods1Client::BelgeIndir2(int sirano, qint64 &size, QString &adi, std::unique_ptr<TSonucBilgisi> bilgi)
+platform::MemoryStream *TServerMethods1Client::BelgeIndir2(int sirano, qint64 &size, QString &adi,
+                                                           std::unique_ptr<TSonucBilgisi> bilgi)
 {
     server::ServerCommand &command = Prepare(FBelgeIndir2Command, "BelgeIndir2");
     command.SetInt(0, sirano);
@@ -1047,7 +1104,9 @@ int TServerMethods1Client::KurlariAl(double &usd, double &eur)
     return command.Int32(2);
 }
 
-TMobilStoklar *TServerMethods1Client::MobilStokara(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi, int neresi, int nekadar)
+TMobilStoklar *TServerMethods1Client::MobilStokara(const QString &kod,
+                                                   std::unique_ptr<TSonucBilgisi> bilgi, int neresi,
+                                                   int nekadar)
 {
     server::ServerCommand &command = Prepare(FMobilStokaraCommand, "MobilStokara");
     command.SetString(0, kod);
@@ -1082,7 +1141,9 @@ TAcilisEkranlar *TServerMethods1Client::AcilisEkranlarVer()
     return command.Object<TAcilisEkranlar>(0);
 }
 
-int TServerMethods1Client::MobilStokaraGeri(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi, int neresi, int nekadar, const platform::Callback *geri)
+int TServerMethods1Client::MobilStokaraGeri(const QString &kod,
+                                            std::unique_ptr<TSonucBilgisi> bilgi, int neresi,
+                                            int nekadar, const platform::Callback *geri)
 {
     server::ServerCommand &command = Prepare(FMobilStokaraGeriCommand, "MobilStokaraGeri");
     command.SetString(0, kod);
@@ -1094,7 +1155,10 @@ int TServerMethods1Client::MobilStokaraGeri(const QString &kod, std::unique_ptr<
     return command.Int32(0);
 }
 
-TMobilStoklar *TServerMethods1Client::MobilStokaraAdimli(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi, int neresi, int nekadar, int ilk, int Adet, bool &kalan, int &toplam)
+TMobilStoklar *TServerMethods1Client::MobilStokaraAdimli(const QString &kod,
+                                                         std::unique_ptr<TSonucBilgisi> bilgi,
+                                                         int neresi, int nekadar, int ilk, int Adet,
+                                                         bool &kalan, int &toplam)
 {
     server::ServerCommand &command = Prepare(FMobilStokaraAdimliCommand, "MobilStokaraAdimli");
     command.SetString(0, kod);
@@ -1140,7 +1204,8 @@ platform::DataSet *TServerMethods1Client::DosyaListesi2()
 
 platform::DataSet *TServerMethods1Client::AcilisEkranlariVerData()
 {
-    server::ServerCommand &command = Prepare(FAcilisEkranlariVerDataCommand, "AcilisEkranlariVerData");
+    server::ServerCommand &command =
+        Prepare(FAcilisEkranlariVerDataCommand, "AcilisEkranlariVerData");
     command.Execute();
     return command.Table(0);
 }
@@ -1178,7 +1243,8 @@ bool TServerMethods1Client::SifremiUnuttum(const QString &idsi, int &mailvarmi)
     return command.Bool(1);
 }
 
-int TServerMethods1Client::BalonGetir2(int carino, int &sepet, int &yenistok, int &kampnayali, int &duyuru, int &Bakiye, int &dosya)
+int TServerMethods1Client::BalonGetir2(int carino, int &sepet, int &yenistok, int &kampnayali,
+                                       int &duyuru, int &Bakiye, int &dosya)
 {
     server::ServerCommand &command = Prepare(FBalonGetir2Command, "BalonGetir2");
     command.SetInt(0, carino);
@@ -1200,7 +1266,8 @@ int TServerMethods1Client::MobilSiparisKaydet(int idnosu)
     return command.Int32(0);
 }
 
-void TServerMethods1Client::AramaGonderAl(std::unique_ptr<TSonucBilgisi> b, const QString &kod, int Adet)
+void TServerMethods1Client::AramaGonderAl(std::unique_ptr<TSonucBilgisi> b, const QString &kod,
+                                          int Adet)
 {
     server::ServerCommand &command = Prepare(FAramaGonderAlCommand, "AramaGonderAl");
     command.SetObject(0, std::move(b));

@@ -51,8 +51,7 @@ public:
     const server::ServerCommand *Command(const QString &method) const;
     // Takes a returned table, stream, array or object over from the proxy, so that it outlives
     // the proxy without a copy; nothing when this proxy does not hold it.
-    template <class T>
-    std::unique_ptr<T> Devral(T *result);
+    template <class T> std::unique_ptr<T> Devral(T *result);
 
     platform::DataSet *SepetVer2(int carino);
     platform::DataSet *OncekiSiparisler(int carino);
@@ -64,19 +63,30 @@ public:
     platform::MemoryStream *SAnalPosPdfVer(int sirano, qint64 &boy);
     platform::DataSet *StokAraGetir(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi);
     platform::DataSet *YenilerVer2(int carino);
-    int SepetEkle2(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno, const QString &barkod, const QString &stokadi, double miktar, double kdv, double fiyat, double ind1, int verenid, int k, double ind2, double ind3, double ind4);
-    int SepetGuncelle2(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno, const QString &barkod, const QString &stokadi, double miktar, double kdv, double fiyat, double ind1, int verenid, int _sepetsirano, double ind2, double ind3, double ind4);
+    int SepetEkle2(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno,
+                   const QString &barkod, const QString &stokadi, double miktar, double kdv,
+                   double fiyat, double ind1, int verenid, int k, double ind2, double ind3,
+                   double ind4);
+    int SepetGuncelle2(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno,
+                       const QString &barkod, const QString &stokadi, double miktar, double kdv,
+                       double fiyat, double ind1, int verenid, int _sepetsirano, double ind2,
+                       double ind3, double ind4);
     int SepetHepsiniSil(std::unique_ptr<TSonucBilgisi> bilgi);
     int SepetSatirSil(std::unique_ptr<TSonucBilgisi> bilgi, int satirno, const QString &aciklamam);
-    bool SiparisKaydet(std::unique_ptr<TSonucBilgisi> BB, int _carino, int _teslim, int _kargo, const QString &_aciklama, int _verenid, int _kargoyeni);
+    bool SiparisKaydet(std::unique_ptr<TSonucBilgisi> BB, int _carino, int _teslim, int _kargo,
+                       const QString &_aciklama, int _verenid, int _kargoyeni);
     platform::DataSet *SiparisAyrintisi2(int carino, int idnosu);
     platform::DataSet *FaturaGetir(int carino, int idnosu);
     platform::DataSet *FaturaAltGetir(int idnosu);
     platform::DataSet *Tahsilat(int idnosu);
     int SanalposSiranoVer(int idnosu);
-    int BakiyeDuzenle(std::unique_ptr<TSonucBilgisi> k, int stokno, int sepetsirano, int siparissirano, double Adet, double Bakiye, const QString &barkod);
-    int BakiyeDegistir(std::unique_ptr<TSonucBilgisi> k, int stokno, int sepetsirano, int siparissirano, double Adet, double Bakiye, const QString &barkod);
-    int BakiyeFiyatDegistir(std::unique_ptr<TSonucBilgisi> k, int stokno, int sepetsirano, int siparissirano, double Adet, double Bakiye, const QString &barkod, double fiyat, double ind);
+    int BakiyeDuzenle(std::unique_ptr<TSonucBilgisi> k, int stokno, int sepetsirano,
+                      int siparissirano, double Adet, double Bakiye, const QString &barkod);
+    int BakiyeDegistir(std::unique_ptr<TSonucBilgisi> k, int stokno, int sepetsirano,
+                       int siparissirano, double Adet, double Bakiye, const QString &barkod);
+    int BakiyeFiyatDegistir(std::unique_ptr<TSonucBilgisi> k, int stokno, int sepetsirano,
+                            int siparissirano, double Adet, double Bakiye, const QString &barkod,
+                            double fiyat, double ind);
     TSiparisDipAyrinti *SiparisAytintisiDip(int carino, int siranosu);
     platform::DataSet *CariAra(std::unique_ptr<TSonucBilgisi> bil, const QString &aranan);
     int SepetSayisi(std::unique_ptr<TSonucBilgisi> bil);
@@ -86,18 +96,32 @@ public:
     platform::MemoryStream *BannerResimVer(qint64 &size);
     platform::MemoryStream *BannerResimVer2(qint64 &size);
     platform::MemoryStream *BannerResimVer3(qint64 &size);
-    platform::MemoryStream *RaporGetir(int raporno, int bolum, int idno, int carino, const QString &saticiadi, double tarih1, double tarih2, qint64 &size);
+    platform::MemoryStream *RaporGetir(int raporno, int bolum, int idno, int carino,
+                                       const QString &saticiadi, double tarih1, double tarih2,
+                                       qint64 &size);
     platform::DataSet *BalonGetir(std::unique_ptr<TSonucBilgisi> bil);
     platform::DataSet *TumSiparislerVer(int carino, int stokno);
     void SepetSecimGuncelle(int sirano, int secim);
-    int MailGonserCari(const QString &idsi, const QString &baslik, const QString &firmaadi, const QString &adres1, const QString &adres2, const QString &ilce, const QString &sehir, const QString &telefon, const QString &fax, const QString &vd, const QString &vn, const QString &yetkili, const QString &kullaniciadi, const QString &sifre, const QString &mail, const QString &kargoambar);
-    int MailGonserCariNormal(const QString &idsi, const QString &baslik, const QString &firmaadi, const QString &adres1, const QString &adres2, const QString &ilce, const QString &sehir, const QString &telefon, const QString &fax, const QString &vd, const QString &vn, const QString &yetkili, const QString &kullaniciadi, const QString &sifre, const QString &mail, const QString &kargoambar, const QString &konu);
+    int MailGonserCari(const QString &idsi, const QString &baslik, const QString &firmaadi,
+                       const QString &adres1, const QString &adres2, const QString &ilce,
+                       const QString &sehir, const QString &telefon, const QString &fax,
+                       const QString &vd, const QString &vn, const QString &yetkili,
+                       const QString &kullaniciadi, const QString &sifre, const QString &mail,
+                       const QString &kargoambar);
+    int MailGonserCariNormal(const QString &idsi, const QString &baslik, const QString &firmaadi,
+                             const QString &adres1, const QString &adres2, const QString &ilce,
+                             const QString &sehir, const QString &telefon, const QString &fax,
+                             const QString &vd, const QString &vn, const QString &yetkili,
+                             const QString &kullaniciadi, const QString &sifre, const QString &mail,
+                             const QString &kargoambar, const QString &konu);
     TMobilCariBilgisi *MobilCariBilgisiGetir(int sirano, const QString &_idsi);
     int AcilisReklamAdet();
     TAcilisEkran *AcilisREklamVer(int sira);
     TAcilisEkranlariki *AcilisEkranlarVer2();
-    platform::DataSet *RaporAlinanSiparisler(std::unique_ptr<TSonucBilgisi> bilgi, double tarih1, double tarih2);
-    platform::DataSet *RaporEnCokSatilanStoklar(std::unique_ptr<TSonucBilgisi> bilgi, double tarih1, double tarih2);
+    platform::DataSet *RaporAlinanSiparisler(std::unique_ptr<TSonucBilgisi> bilgi, double tarih1,
+                                             double tarih2);
+    platform::DataSet *RaporEnCokSatilanStoklar(std::unique_ptr<TSonucBilgisi> bilgi, double tarih1,
+                                                double tarih2);
     QString CariDurumVer(int carino);
     QString CariVadeGunGecmismiBul(int carino);
     void DSServerModuleCreate(const QObject *Sender);
@@ -126,21 +150,30 @@ public:
     platform::DataSet *Tolmerk(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi);
     platform::DataSet *StokAraVastor(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi);
     platform::DataSet *StokAraPelindo(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi);
-    int SepetEkle(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno, const QString &barkod, const QString &stokadi, double miktar, double kdv, double fiyat, double indirim, int verenid, int k);
-    int SepetGuncelle(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno, const QString &barkod, const QString &stokadi, double miktar, double kdv, double fiyat, double indirim, int verenid, int _sepetsirano);
+    int SepetEkle(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno,
+                  const QString &barkod, const QString &stokadi, double miktar, double kdv,
+                  double fiyat, double indirim, int verenid, int k);
+    int SepetGuncelle(std::unique_ptr<TSonucBilgisi> bilgim, int carino, int stokno,
+                      const QString &barkod, const QString &stokadi, double miktar, double kdv,
+                      double fiyat, double indirim, int verenid, int _sepetsirano);
     void CikisGonder(std::unique_ptr<TSonucBilgisi> bilgi);
     platform::DataSet *Oncekiler(int carino);
     platform::DataSet *SiparisAyrintisi(int carino, int idnosu);
     platform::MemoryStream *DosyaIndir(qint64 &size);
     platform::MemoryStream *BelgeIndir(int sirano, qint64 &size, QString &adi);
-    platform::MemoryStream *BelgeIndir2(int sirano, qint64 &size, QString &adi, std::unique_ptr<TSonucBilgisi> bilgi);
+    platform::MemoryStream *BelgeIndir2(int sirano, qint64 &size, QString &adi,
+                                        std::unique_ptr<TSonucBilgisi> bilgi);
     int KurlariAl(double &usd, double &eur);
-    TMobilStoklar *MobilStokara(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi, int neresi, int nekadar);
+    TMobilStoklar *MobilStokara(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi,
+                                int neresi, int nekadar);
     TMobilStok *MobilStokNoAra(int stokno, std::unique_ptr<TSonucBilgisi> bilgi);
     TMobilSepetler *SepetMobilVer(int carino);
     TAcilisEkranlar *AcilisEkranlarVer();
-    int MobilStokaraGeri(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi, int neresi, int nekadar, const platform::Callback *geri);
-    TMobilStoklar *MobilStokaraAdimli(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi, int neresi, int nekadar, int ilk, int Adet, bool &kalan, int &toplam);
+    int MobilStokaraGeri(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi, int neresi,
+                         int nekadar, const platform::Callback *geri);
+    TMobilStoklar *MobilStokaraAdimli(const QString &kod, std::unique_ptr<TSonucBilgisi> bilgi,
+                                      int neresi, int nekadar, int ilk, int Adet, bool &kalan,
+                                      int &toplam);
     platform::DataSet *DepartmanlariGetir();
     platform::DataSet *VastordeAra(const QString &s);
     platform::DataSet *DosyaListesi();
@@ -150,7 +183,8 @@ public:
     void HttpResimVer(int stokno);
     QString KucukResimVer(int stokno);
     bool SifremiUnuttum(const QString &idsi, int &mailvarmi);
-    int BalonGetir2(int carino, int &sepet, int &yenistok, int &kampnayali, int &duyuru, int &Bakiye, int &dosya);
+    int BalonGetir2(int carino, int &sepet, int &yenistok, int &kampnayali, int &duyuru,
+                    int &Bakiye, int &dosya);
     int MobilSiparisKaydet(int idnosu);
     void AramaGonderAl(std::unique_ptr<TSonucBilgisi> b, const QString &kod, int Adet);
     QJsonArray *CarileriVer();
@@ -158,7 +192,8 @@ public:
     QString SiparisAlinirmi(int carino);
 
 private:
-    server::ServerCommand &Prepare(std::unique_ptr<server::ServerCommand> &command, const char *method);
+    server::ServerCommand &Prepare(std::unique_ptr<server::ServerCommand> &command,
+                                   const char *method);
 
     platform::Connection *FDBXConnection;
     bool FInstanceOwner;
@@ -270,8 +305,7 @@ private:
 
 #include "servercommand.h"
 
-template <class T>
-std::unique_ptr<T> TServerMethods1Client::Devral(T *result)
+template <class T> std::unique_ptr<T> TServerMethods1Client::Devral(T *result)
 {
     for (server::ServerCommand *command : m_prepared)
         if (auto taken = command->Take(result))

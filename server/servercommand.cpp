@@ -158,7 +158,8 @@ QJsonArray *ServerCommand::JsonArray(int position)
     if (value.isNull())
         return nullptr;
     if (!value.isArray())
-        throw platform::ConversionError(QStringLiteral("Result %1: expected a JSON array").arg(position));
+        throw platform::ConversionError(
+            QStringLiteral("Result %1: expected a JSON array").arg(position));
     return Keep(std::make_unique<QJsonArray>(value.toArray()));
 }
 

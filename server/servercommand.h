@@ -38,8 +38,7 @@ public:
     void SetNull(int index);
     void SetCallback(int index, const platform::Callback *callback);
     // The argument is consumed: marshalled here and freed when the unique_ptr goes.
-    template <class T>
-    void SetObject(int index, std::unique_ptr<T> object)
+    template <class T> void SetObject(int index, std::unique_ptr<T> object)
     {
         if (!object) {
             SetNull(index);
@@ -61,19 +60,14 @@ public:
     platform::DataSet *Table(int position);
     platform::MemoryStream *Stream(int position);
     QJsonArray *JsonArray(int position);
-    template <class T>
-    T *Object(int position)
-    {
-        return Keep(m_unmarshal.Read<T>(Json(position)));
-    }
+    template <class T> T *Object(int position) { return Keep(m_unmarshal.Read<T>(Json(position))); }
 
     // How many results the command holds for the caller right now.
     int OwnedCount() const { return int(m_owned.size()); }
 
     // Hands a result this command holds over to the caller (a large table then need not be
     // copied); nothing when the command does not hold it.
-    template <class T>
-    std::unique_ptr<T> Take(T *result)
+    template <class T> std::unique_ptr<T> Take(T *result)
     {
         for (auto it = m_owned.begin(); it != m_owned.end(); ++it) {
             if (it->ptr == result) {
@@ -86,8 +80,7 @@ public:
 
 private:
     QJsonValue Json(int position) const;
-    template <class T>
-    T *Keep(std::unique_ptr<T> owned)
+    template <class T> T *Keep(std::unique_ptr<T> owned)
     {
         T *raw = owned.release();
         if (raw)

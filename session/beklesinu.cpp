@@ -21,7 +21,8 @@ void TAwait::Await(std::function<void()> proc)
     // continuation there.
     QThread *caller = QThread::currentThread();
     QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(caller);
-    QObject *target = dispatcher ? static_cast<QObject *>(dispatcher) : QCoreApplication::instance();
+    QObject *target =
+        dispatcher ? static_cast<QObject *>(dispatcher) : QCoreApplication::instance();
     QPointer<QObject> guard(target);
     QThreadPool::globalInstance()->start([work = FAsync, proc = std::move(proc), guard]() {
         QString error;

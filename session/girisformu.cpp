@@ -45,7 +45,8 @@ std::optional<QString> FetchAddress(const QString &address)
     httplib::Client client(url.host().toStdString(), url.port(80));
     client.set_connection_timeout(std::chrono::milliseconds(15000));
     client.set_read_timeout(std::chrono::milliseconds(1500));
-    const QString path = url.path(QUrl::FullyEncoded).isEmpty() ? QStringLiteral("/") : url.path(QUrl::FullyEncoded);
+    const QString path =
+        url.path(QUrl::FullyEncoded).isEmpty() ? QStringLiteral("/") : url.path(QUrl::FullyEncoded);
     const auto result = client.Get(path.toStdString());
     if (!result || result->status != 200)
         return std::nullopt;
@@ -66,13 +67,15 @@ QPixmap Background(QSize size)
     p.drawText(QRect(0, 40, size.width(), 60), Qt::AlignCenter, QStringLiteral("DORVENA"));
     f.setPointSize(12);
     p.setFont(f);
-    p.drawText(QRect(0, 95, size.width(), 30), Qt::AlignCenter, QStringLiteral("B2B Sipariş Sistemi"));
+    p.drawText(QRect(0, 95, size.width(), 30), Qt::AlignCenter,
+               QStringLiteral("B2B Sipariş Sistemi"));
     return pixmap;
 }
 
 } // namespace
 
-Tgirisform::Tgirisform(QWidget *owner) : QDialog(owner), m_gone(std::make_shared<std::atomic<bool>>(false))
+Tgirisform::Tgirisform(QWidget *owner)
+    : QDialog(owner), m_gone(std::make_shared<std::atomic<bool>>(false))
 {
     setWindowTitle(QStringLiteral("Giriş"));
     // Its own taskbar button: the main window is not shown yet.
@@ -93,7 +96,8 @@ Tgirisform::Tgirisform(QWidget *owner) : QDialog(owner), m_gone(std::make_shared
     benihatirla->setStyleSheet(QStringLiteral("color: white;"));
     layout->addWidget(benihatirla);
 
-    const QString labelStyle = QStringLiteral("color: white; background: rgb(0, 80, 160); padding: 3px;");
+    const QString labelStyle =
+        QStringLiteral("color: white; background: rgb(0, 80, 160); padding: 3px;");
     Label1 = new QLabel(QStringLiteral(" Kullanıcı Adı:"), this);
     Label1->setStyleSheet(labelStyle);
     adi = new QLineEdit(this);
@@ -134,9 +138,11 @@ Tgirisform::Tgirisform(QWidget *owner) : QDialog(owner), m_gone(std::make_shared
     RxLabel1 = new QLabel(this);
     RxLabel1->setAlignment(Qt::AlignCenter);
     RxLabel1->setWordWrap(true);
-    RxLabel1->setStyleSheet(QStringLiteral("color: black; background: rgba(255,255,255,170); padding: 4px;"));
-    RxLabel1->setText(QStringLiteral("DORVENA OTOMOTİV YEDEK PARÇA SAN. VE TİC. A.Ş.\n"
-                                     "Oto Sanayi Sitesi 12. Blok No: 4  İstanbul\nTel: 0212 555 00 00"));
+    RxLabel1->setStyleSheet(
+        QStringLiteral("color: black; background: rgba(255,255,255,170); padding: 4px;"));
+    RxLabel1->setText(
+        QStringLiteral("DORVENA OTOMOTİV YEDEK PARÇA SAN. VE TİC. A.Ş.\n"
+                       "Oto Sanayi Sitesi 12. Blok No: 4  İstanbul\nTel: 0212 555 00 00"));
     layout->addWidget(RxLabel1);
 
     connect(Button1, &QPushButton::clicked, this, &Tgirisform::Button1Click);
@@ -194,8 +200,8 @@ bool Tgirisform::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
     if (watched == adi) {
         if (adi->text().trimmed().isEmpty()) {
-            MesajGoster(QStringLiteral("Lütfen kullanıcı adını giriniz !"), 0, {platform::DialogButton::Ok},
-                        platform::DialogButton::Ok);
+            MesajGoster(QStringLiteral("Lütfen kullanıcı adını giriniz !"), 0,
+                        {platform::DialogButton::Ok}, platform::DialogButton::Ok);
             adi->selectAll();
             adi->setFocus();
         } else {
@@ -206,8 +212,8 @@ bool Tgirisform::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == sifre) {
         if (sifre->text().trimmed().isEmpty()) {
-            MesajGoster(QStringLiteral("Lütfen kullanıcı şifresini giriniz !"), 0, {platform::DialogButton::Ok},
-                        platform::DialogButton::Ok);
+            MesajGoster(QStringLiteral("Lütfen kullanıcı şifresini giriniz !"), 0,
+                        {platform::DialogButton::Ok}, platform::DialogButton::Ok);
             sifre->selectAll();
             sifre->setFocus();
         } else {
@@ -260,15 +266,16 @@ void Tgirisform::Button1Click()
 void Tgirisform::Devamet(const QString &publicAddress)
 {
     if (publicAddress.trimmed().isEmpty()) {
-        MesajGoster(QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyiniz !"), 1, {platform::DialogButton::Ok},
-                    platform::DialogButton::Ok);
+        MesajGoster(QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyiniz !"), 1,
+                    {platform::DialogButton::Ok}, platform::DialogButton::Ok);
         Button1->setEnabled(true);
         return;
     }
     Bilgim->SetDisip(publicAddress);
     const platform::Deployment &d = platform::Deployment::Current();
     // From inside the firm's network the client shares the server's public address.
-    const QString host = publicAddress == d.serverPublicAddress ? d.serverLanAddress : d.firmWebHost;
+    const QString host =
+        publicAddress == d.serverPublicAddress ? d.serverLanAddress : d.firmWebHost;
     bagim->SetParam(QStringLiteral("HostName"), host);
     Tip().gecerliip = host;
 
@@ -283,7 +290,8 @@ void Tgirisform::Devamet(const QString &publicAddress)
         Tgirisform &f = *self;
         f.RxGIFAnimator1->Stop();
         if (!*outcome) {
-            MesajGoster(QStringLiteral("Bağlantı Kurulamadı !"), 1, {platform::DialogButton::Ok}, platform::DialogButton::Ok);
+            MesajGoster(QStringLiteral("Bağlantı Kurulamadı !"), 1, {platform::DialogButton::Ok},
+                        platform::DialogButton::Ok);
             f.Button1->setEnabled(true);
             f.adi->selectAll();
             f.adi->setFocus();
@@ -299,7 +307,8 @@ void Tgirisform::Devamet(const QString &publicAddress)
         if (f.Bilgim->ADI() == f.adi->text() && f.Bilgim->SIFRE() == f.sifre->text()) {
             f.AyarYaz();
             if (f.Bilgim->AKTIF() == 1) {
-                if ((f.Bilgim->MusteriTipi() == 1 || f.Bilgim->MusteriTipi() == 2) && !f.CariSecimi())
+                if ((f.Bilgim->MusteriTipi() == 1 || f.Bilgim->MusteriTipi() == 2) &&
+                    !f.CariSecimi())
                     return;
                 f.accept();
                 return;
@@ -326,7 +335,10 @@ bool Tgirisform::GirisBilgisiAl()
         // Messages belong to the main thread; the worker waits for the box.
         const QString text = e.Message();
         QMetaObject::invokeMethod(
-            qApp, [text] { MesajGoster(text, -1, {platform::DialogButton::Ok}, platform::DialogButton::Ok); },
+            qApp,
+            [text] {
+                MesajGoster(text, -1, {platform::DialogButton::Ok}, platform::DialogButton::Ok);
+            },
             Qt::BlockingQueuedConnection);
         copy.Close();
         return false;
@@ -353,7 +365,9 @@ void Tgirisform::IstekFormuAc(const QString &host)
     form.setWindowTitle(QStringLiteral("Dorvena B2B İstek Formu"));
     // The identifier is appended as it is; the user parameter is a single blank.
     const QString base = platform::Deployment::Current().WebBase(host);
-    form.Navigate(QUrl(base + QStringLiteral("/formmailgonder.aspx?carino=0&kullanici= &id=") + idsi, QUrl::TolerantMode));
+    form.Navigate(
+        QUrl(base + QStringLiteral("/formmailgonder.aspx?carino=0&kullanici= &id=") + idsi,
+             QUrl::TolerantMode));
     form.exec();
 }
 

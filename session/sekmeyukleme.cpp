@@ -50,7 +50,8 @@ bool SekmeYukleme::Yukle(const platform::Connection &bagc, Cagri cagri)
         if (sayfa.mesgul)
             sayfa.mesgul->Stop();
         if (sonuc->failed) {
-            MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok}, platform::DialogButton::Ok);
+            MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok},
+                        platform::DialogButton::Ok);
             return;
         }
         if (sayfa.yuklendi)

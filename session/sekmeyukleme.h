@@ -24,8 +24,8 @@ public:
     // What the page does around the load, on the main thread.
     struct Sayfa
     {
-        QPointer<QWidget> grid;                     // disabled during the load
-        QPointer<platform::BusyIndicator> mesgul;   // the page's busy picture
+        QPointer<QWidget> grid;                   // disabled during the load
+        QPointer<platform::BusyIndicator> mesgul; // the page's busy picture
         // Takes the loaded rows (only on success) and writes the caption.
         std::function<void(std::unique_ptr<platform::DataSet> rows)> yuklendi;
     };

@@ -1,17 +1,17 @@
 #include "utils.h"
 
 #include "platform/connection.h"
-#include "platform/deployment.h"
-#include "platform/osinfo.h"
 #include "platform/dataset.h"
+#include "platform/deployment.h"
 #include "platform/error.h"
+#include "platform/osinfo.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QFileInfo>
 #include <QUrl>
 #include <chrono>
 #include <thread>
@@ -59,8 +59,9 @@ QString DiskSeriNoAl()
     return platform::os::FirstDiskSerial().toUpper();
 }
 
-QString BilgisayarIdAlFrom(const std::function<QString()> &diskSerial, const std::function<QString()> &macAddress,
-                           const QStringList &aliases, const QString &aliasId)
+QString BilgisayarIdAlFrom(const std::function<QString()> &diskSerial,
+                           const std::function<QString()> &macAddress, const QStringList &aliases,
+                           const QString &aliasId)
 {
     QString id;
     try {
@@ -120,7 +121,8 @@ QString ChromeYolu()
            << QStringLiteral("C:\\Users\\") + KullaniciAdiAl() +
                   QStringLiteral("\\AppData\\Local\\Google\\Chrome\\Application\\chrome.exe");
 #else
-    places << QStringLiteral("/usr/bin/google-chrome") << QStringLiteral("/usr/bin/google-chrome-stable")
+    places << QStringLiteral("/usr/bin/google-chrome")
+           << QStringLiteral("/usr/bin/google-chrome-stable")
            << QStringLiteral("/opt/google/chrome/chrome") << QStringLiteral("/usr/bin/chromium")
            << QStringLiteral("/usr/bin/chromium-browser") << QStringLiteral("/snap/bin/chromium")
            << QDir::homePath() + QStringLiteral("/.local/bin/google-chrome");
@@ -146,18 +148,30 @@ QString TurkishLabel(platform::DialogButton b)
 {
     using platform::DialogButton;
     switch (b) {
-    case DialogButton::Yes: return QStringLiteral("Evet");
-    case DialogButton::No: return QStringLiteral("Hayır");
-    case DialogButton::Cancel: return QStringLiteral("Vazgeç");
-    case DialogButton::Ok: return QStringLiteral("Tamam");
-    case DialogButton::Abort: return QStringLiteral("İptal");
-    case DialogButton::Retry: return QStringLiteral("Tekrar");
-    case DialogButton::Ignore: return QStringLiteral("Atla");
-    case DialogButton::YesToAll: return QStringLiteral("Tümüne Evet");
-    case DialogButton::NoToAll: return QStringLiteral("Tümüne Hayır");
-    case DialogButton::Help: return QStringLiteral("Yardım");
-    case DialogButton::All: return QStringLiteral("Tümü");
-    case DialogButton::Close: return QStringLiteral("Kapat");
+    case DialogButton::Yes:
+        return QStringLiteral("Evet");
+    case DialogButton::No:
+        return QStringLiteral("Hayır");
+    case DialogButton::Cancel:
+        return QStringLiteral("Vazgeç");
+    case DialogButton::Ok:
+        return QStringLiteral("Tamam");
+    case DialogButton::Abort:
+        return QStringLiteral("İptal");
+    case DialogButton::Retry:
+        return QStringLiteral("Tekrar");
+    case DialogButton::Ignore:
+        return QStringLiteral("Atla");
+    case DialogButton::YesToAll:
+        return QStringLiteral("Tümüne Evet");
+    case DialogButton::NoToAll:
+        return QStringLiteral("Tümüne Hayır");
+    case DialogButton::Help:
+        return QStringLiteral("Yardım");
+    case DialogButton::All:
+        return QStringLiteral("Tümü");
+    case DialogButton::Close:
+        return QStringLiteral("Kapat");
     }
     return QString();
 }
@@ -191,11 +205,25 @@ int TurkceMesajKutusu(const platform::MessageRequest &request)
 {
     QMessageBox box(QApplication::activeWindow());
     switch (request.kind) {
-    case 0: box.setWindowTitle(QStringLiteral("Uyarı")); box.setIcon(QMessageBox::Warning); break;
-    case 1: box.setWindowTitle(QStringLiteral("Hata")); box.setIcon(QMessageBox::Critical); break;
-    case 2: box.setWindowTitle(QStringLiteral("Bilgi")); box.setIcon(QMessageBox::Information); break;
-    case 3: box.setWindowTitle(QStringLiteral("Soru")); box.setIcon(QMessageBox::Question); break;
-    default: box.setWindowTitle(QApplication::applicationDisplayName()); break;
+    case 0:
+        box.setWindowTitle(QStringLiteral("Uyarı"));
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case 1:
+        box.setWindowTitle(QStringLiteral("Hata"));
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case 2:
+        box.setWindowTitle(QStringLiteral("Bilgi"));
+        box.setIcon(QMessageBox::Information);
+        break;
+    case 3:
+        box.setWindowTitle(QStringLiteral("Soru"));
+        box.setIcon(QMessageBox::Question);
+        break;
+    default:
+        box.setWindowTitle(QApplication::applicationDisplayName());
+        break;
     }
     if (request.kind >= 0 && request.kind <= 3)
         platform::CurrentShell().PlaySound(request.kind);
@@ -252,7 +280,8 @@ bool BaglantiAc(platform::Connection &connection, int mode)
         }
     }
     if (mode == 1)
-        MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok}, platform::DialogButton::Ok);
+        MesajGoster(kBaglantiKurulamiyor, 1, {platform::DialogButton::Ok},
+                    platform::DialogButton::Ok);
     return false;
 }
 

@@ -22,16 +22,17 @@ public:
 Tiptut &Tip();
 
 // Client identity.
-QString BilgisayarAdiAl();  // computer name (at most 15 characters), empty when unknown
-QString KullaniciAdiAl();   // user name (at most 15 characters), empty when unknown
-QString IcIpAl();           // local IPv4 address, "127.0.0.1" when none
-QString MacAdresiAl();      // first non-zero adapter address "00-1A-2B-3C-4D-5E", empty when none
-QString DiskSeriNoAl();     // serial of the first physical disk in upper case; raises when unknown
-QString BilgisayarIdAl();   // the machine identifier; never raises
+QString BilgisayarAdiAl(); // computer name (at most 15 characters), empty when unknown
+QString KullaniciAdiAl();  // user name (at most 15 characters), empty when unknown
+QString IcIpAl();          // local IPv4 address, "127.0.0.1" when none
+QString MacAdresiAl();     // first non-zero adapter address "00-1A-2B-3C-4D-5E", empty when none
+QString DiskSeriNoAl();    // serial of the first physical disk in upper case; raises when unknown
+QString BilgisayarIdAl();  // the machine identifier; never raises
 // The identifier's rule on its own sources: the disk serial trimmed (an error counts as empty),
 // else the adapter address; no blanks; a serial of the alias list stands for the alias id.
-QString BilgisayarIdAlFrom(const std::function<QString()> &diskSerial, const std::function<QString()> &macAddress,
-                           const QStringList &aliases, const QString &aliasId);
+QString BilgisayarIdAlFrom(const std::function<QString()> &diskSerial,
+                           const std::function<QString()> &macAddress, const QStringList &aliases,
+                           const QString &aliasId);
 
 // Places on disk.
 QString VeriKlasoru();     // the per-user data folder ".../velkor", created when missing
@@ -44,7 +45,8 @@ QString ChromeYolu();
 int IeSurumu();
 
 // The common text of every failed connection.
-inline const QString kBaglantiKurulamiyor = QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!");
+inline const QString kBaglantiKurulamiyor =
+    QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!");
 
 // Shows the program's message box and returns the pressed button's dialog result
 // (1 OK, 2 Cancel, 6 Yes, 7 No). Kind: 0 warning, 1 error, 2 information, 3 question.

@@ -19,7 +19,8 @@ QString NextConnectionName()
 
 [[noreturn]] void Fail(const QSqlQuery &query, const QString &sql)
 {
-    throw platform::Error(QStringLiteral("Database error: %1 [%2]").arg(query.lastError().text(), sql.simplified().left(120)));
+    throw platform::Error(QStringLiteral("Database error: %1 [%2]")
+                              .arg(query.lastError().text(), sql.simplified().left(120)));
 }
 
 // Dates are stored as text in SQLite and as timestamps in PostgreSQL; both become day numbers.
@@ -105,8 +106,9 @@ QSqlQuery Database::Exec(const QString &sql, const QVariantList &values)
         Fail(query, sql);
     for (const QVariant &v : values) {
         // A null QString would bind as NULL; text columns hold '' for "none".
-        query.addBindValue(v.typeId() == QMetaType::QString && v.toString().isNull() ? QVariant(QStringLiteral(""))
-                                                                                     : v);
+        query.addBindValue(v.typeId() == QMetaType::QString && v.toString().isNull()
+                               ? QVariant(QStringLiteral(""))
+                               : v);
     }
     if (!query.exec())
         Fail(query, sql);
@@ -195,7 +197,8 @@ void Database::Begin()
         return;
     }
     if (!m_db.transaction())
-        throw platform::Error(QStringLiteral("Cannot begin a transaction: %1").arg(m_db.lastError().text()));
+        throw platform::Error(
+            QStringLiteral("Cannot begin a transaction: %1").arg(m_db.lastError().text()));
 }
 
 void Database::Commit()

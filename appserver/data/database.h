@@ -16,8 +16,8 @@ namespace appserver {
 struct DatabaseOptions
 {
     QString driver = QStringLiteral("QSQLITE"); // or "QPSQL"
-    QString path;                                // SQLite: the database file
-    QString host;                                // PostgreSQL
+    QString path;                               // SQLite: the database file
+    QString host;                               // PostgreSQL
     int port = 5432;
     QString name;
     QString user;

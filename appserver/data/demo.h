@@ -9,7 +9,7 @@ class Database;
 
 struct DemoOptions
 {
-    int items = 20000;  // stock items, up to 1,000,000
+    int items = 20000; // stock items, up to 1,000,000
     quint32 seed = 20261211;
 };
 

@@ -81,7 +81,8 @@ void TestSiparisAkisi::findsAddsSelectsAndSendsAnOrder()
     QTRY_VERIFY_WITH_TIMEOUT(form.araedit->isEnabled() && form.stokListesi->cxGrid1->Data(), 10000);
     const int found = form.stokListesi->cxGrid1->Data()->RecordCount();
     QVERIFY(found > 0);
-    QCOMPARE(form.sPageControl1->tabText(0), QString::number(found) + QStringLiteral("=Stok Listesi"));
+    QCOMPARE(form.sPageControl1->tabText(0),
+             QString::number(found) + QStringLiteral("=Stok Listesi"));
 
     // Add the first row with quantity 2.
     QTimer answers;

@@ -81,7 +81,8 @@ void TestUnit1::asksBeforeEnding()
     const platform::MessageRequest &asked = (*m_shell)->messages[0];
     QCOMPARE(asked.text, QStringLiteral("Programdan Çıkmak İstiyor musunuz ?"));
     QCOMPARE(asked.kind, 3);
-    QCOMPARE(asked.buttons, (QList<platform::DialogButton>{platform::DialogButton::Yes, platform::DialogButton::No}));
+    QCOMPARE(asked.buttons, (QList<platform::DialogButton>{platform::DialogButton::Yes,
+                                                           platform::DialogButton::No}));
     QCOMPARE(asked.focused, platform::DialogButton::Yes);
     QCOMPARE((*m_shell)->exitCodes, exits);
     QVERIFY(form.isVisible());
@@ -95,14 +96,16 @@ void TestUnit1::laysOutTheNinePagesInOrder()
     QStringList captions;
     for (int i = 0; i < form.sPageControl1->count(); ++i)
         captions << form.sPageControl1->tabText(i);
-    QCOMPARE(captions, (QStringList{"Stok Listesi", "Sepet", "Önceki Siparişler", "Cari Ekstre", "Yeni Stoklar",
-                                    "Kampanyalı Stoklar", "Duyurular", "Bakiyeler", "Sanal Pos"}));
+    QCOMPARE(captions, (QStringList{"Stok Listesi", "Sepet", "Önceki Siparişler", "Cari Ekstre",
+                                    "Yeni Stoklar", "Kampanyalı Stoklar", "Duyurular", "Bakiyeler",
+                                    "Sanal Pos"}));
     QCOMPARE(form.sPageControl1->currentWidget(), form.sstoklistesi);
     QCOMPARE(form.windowTitle(), QStringLiteral("Dorvena B2B Programı"));
     QStringList menu;
     for (QAction *a : form.Genelmenu->actions())
         menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(menu.mid(0, 7), (QStringList{"Mail Gönder", "-", "Şifre Değiştirme İsteği", "-", form.websitesi1->text(), "-", "Çıkış"}));
+    QCOMPARE(menu.mid(0, 7), (QStringList{"Mail Gönder", "-", "Şifre Değiştirme İsteği", "-",
+                                          form.websitesi1->text(), "-", "Çıkış"}));
     QCOMPARE(menu.value(8), QStringLiteral("Raporlar"));
 }
 
@@ -117,7 +120,8 @@ void TestUnit1::writesTheHeaderFromTheSession()
     form.AnaBilgiAl();
     QCOMPARE(form.kullanicilbl->text(), QStringLiteral("AHMET"));
     QCOMPARE(form.cariadilbl->text(), QStringLiteral("ÖZ KARDEŞLER OTO"));
-    QCOMPARE(form.saticilbl->text(), QStringLiteral("MEHMET YILMAZ Telefonu: 0212 555 1000 email: m@d.example"));
+    QCOMPARE(form.saticilbl->text(),
+             QStringLiteral("MEHMET YILMAZ Telefonu: 0212 555 1000 email: m@d.example"));
 }
 
 QTEST_MAIN(TestUnit1)

@@ -71,7 +71,9 @@ void TestStokListesi::init()
     auto *ara = new QToolButton(m_window.get());
     auto *temizle = new QToolButton(m_window.get());
     auto *gif = new platform::BusyIndicator(m_window.get());
-    m_list = new StokListesi({m_window.get(), m_pages, page, m_edit, ara, temizle, gif, &m_bagc, &m_bilgi}, m_window.get());
+    m_list = new StokListesi(
+        {m_window.get(), m_pages, page, m_edit, ara, temizle, gif, &m_bagc, &m_bilgi},
+        m_window.get());
     m_window->show();
 }
 
@@ -85,8 +87,9 @@ void TestStokListesi::cleanup()
 
 std::unique_ptr<platform::DataSet> TestStokListesi::Rows(bool withInd1, int count) const
 {
-    QByteArray json = R"({"columns":[{"name":"STOK_STOKNO","type":"Integer"},{"name":"ADI","type":"String"},)"
-                      R"({"name":"LISTEFIYAT1","type":"Float"})";
+    QByteArray json =
+        R"({"columns":[{"name":"STOK_STOKNO","type":"Integer"},{"name":"ADI","type":"String"},)"
+        R"({"name":"LISTEFIYAT1","type":"Float"})";
     json += withInd1 ? R"(,{"name":"IND1","type":"Float"}],"rows":[)" : R"(],"rows":[)";
     for (int i = 0; i < count; ++i)
         json += (i ? "," : "") + QByteArray("[") + QByteArray::number(i + 1) + ",\"PARCA\",1234.5" +
@@ -106,7 +109,8 @@ void TestStokListesi::foldsTurkishLettersAsTyped()
     for (const QChar c : QStringLiteral("şırınga"))
         QTest::sendKeyEvent(QTest::Press, m_edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     QCOMPARE(m_edit->text(), QStringLiteral("SIRINGA"));
-    QCOMPARE(StokListesi::HarfCevir(QStringLiteral("ğüşöçĞÜŞİÖÇı")), QStringLiteral("gusocGUSIOCI"));
+    QCOMPARE(StokListesi::HarfCevir(QStringLiteral("ğüşöçĞÜŞİÖÇı")),
+             QStringLiteral("gusocGUSIOCI"));
 }
 
 void TestStokListesi::needsThreeSignificantLetters_data()
@@ -144,8 +148,16 @@ void TestStokListesi::showsTheRowsAndCountsThemOnTheCaption()
     QCOMPARE(m_pages->tabText(0), QStringLiteral("25=Stok Listesi"));
     QCOMPARE(m_list->cxGrid1->Data()->RecordCount(), 25);
     // Floats carry the list format once loaded.
-    QCOMPARE(m_list->cxGrid1->Data()->FieldByName("LISTEFIYAT1").DisplayTextAt(0), QStringLiteral("1.234,50"));
-    QCOMPARE(m_methods->LastCall("StokAraGetir")->Object("bilgi").toObject().value("fields").toObject().value("FCARINO").toInt(), 77);
+    QCOMPARE(m_list->cxGrid1->Data()->FieldByName("LISTEFIYAT1").DisplayTextAt(0),
+             QStringLiteral("1.234,50"));
+    QCOMPARE(m_methods->LastCall("StokAraGetir")
+                 ->Object("bilgi")
+                 .toObject()
+                 .value("fields")
+                 .toObject()
+                 .value("FCARINO")
+                 .toInt(),
+             77);
 
     m_methods->ReturnsTable("StokAraGetir", Rows(true, 0));
     Search(QStringLiteral("YOKBOYLE"));
@@ -173,7 +185,8 @@ void TestStokListesi::emptiesTheListWhenTheSearchFails()
     QCOMPARE(m_list->cxGrid1->Data()->RecordCount(), 0);
     QCOMPARE(m_pages->tabText(0), QStringLiteral("Stok Listesi"));
     QCOMPARE((*m_shell)->messages.size(), 1);
-    QCOMPARE((*m_shell)->messages[0].text, QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!"));
+    QCOMPARE((*m_shell)->messages[0].text,
+             QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!"));
     QCOMPARE((*m_shell)->messages[0].kind, 1);
 }
 
@@ -184,7 +197,9 @@ void TestStokListesi::writesThePriceSummary_data()
     QTest::newRow("no campaign: three lines")
         << 0.0 << "Liste Fiyatı: 1.234,50\r\nNetFiyat: 1.000,00\r\nKDV li Fiyat: 1.200,00\r\n";
     QTest::newRow("campaign: four lines")
-        << 12.5 << "Liste Fiyatı: 1.234,50\r\nKampanyalı Fiyat: 12,50\r\nNetFiyat: 1.000,00\r\nKDV li Fiyat: 1.200,00\r\n";
+        << 12.5
+        << "Liste Fiyatı: 1.234,50\r\nKampanyalı Fiyat: 12,50\r\nNetFiyat: 1.000,00\r\nKDV li "
+           "Fiyat: 1.200,00\r\n";
 }
 
 void TestStokListesi::writesThePriceSummary()
@@ -195,7 +210,8 @@ void TestStokListesi::writesThePriceSummary()
         R"({"columns":[{"name":"LISTEFIYAT1","type":"Float"},{"name":"KAMPFIYAT","type":"Float"},)"
         R"({"name":"NETFIYAT","type":"Float"},{"name":"KDVDAHIL","type":"Float"}],"rows":[[1234.5,)" +
         QByteArray::number(campaign) + ",1000,1200]]}");
-    QCOMPARE(StokListesi::FiyatBilgisi(*rows, 0, QLocale(QLocale::Turkish, QLocale::Turkey)), expected);
+    QCOMPARE(StokListesi::FiyatBilgisi(*rows, 0, QLocale(QLocale::Turkish, QLocale::Turkey)),
+             expected);
 }
 
 void TestStokListesi::switchesLayoutAt1152Pixels_data()

@@ -80,9 +80,12 @@ private:
         const QByteArray path = request.split(' ').value(1);
         m_pending.remove(socket);
         if (path == "/unsized")
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n\r\n" + body);
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: "
+                          "application/octet-stream\r\nConnection: close\r\n\r\n" +
+                          body);
         else if (path == "/cut")
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: 100000\r\n\r\n" +
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: "
+                          "application/octet-stream\r\nContent-Length: 100000\r\n\r\n" +
                           body.left(10));
         else
             socket->write("THIS IS NOT HTTP\r\n\r\n");
@@ -250,8 +253,10 @@ void TestDosyaindir::noticeNamesBothVersions()
     QFETCH(int, serverVersion);
     QFETCH(QString, ending);
     Tdosyaindir dialog(nullptr, serverVersion);
-    QCOMPARE(dialog.sLabel1->text(), QStringLiteral("Dorvena B2B Programının\r\nYeni versiyonu indirilecektir\r\n"
-                                                    "Lütfen Bekleyiniz...!\r\n") + ending);
+    QCOMPARE(dialog.sLabel1->text(),
+             QStringLiteral("Dorvena B2B Programının\r\nYeni versiyonu indirilecektir\r\n"
+                            "Lütfen Bekleyiniz...!\r\n") +
+                 ending);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Dosya İndir"));
     QCOMPARE(dialog.size(), QSize(543, 309));
     QVERIFY(!dialog.basladi);
@@ -261,7 +266,8 @@ void TestDosyaindir::noticeNamesBothVersions()
 void TestDosyaindir::installerComesFromTheDownloadHostToTheLocalDataFolder()
 {
     QCOMPARE(Tdosyaindir::InstallerUrl(), m_server->url(QStringLiteral("/exe/VelkorSetup.exe")));
-    QCOMPARE(Tdosyaindir::InstallerPath(), platform::os::LocalDataFolder() + QStringLiteral("/VelkorSetup.exe"));
+    QCOMPARE(Tdosyaindir::InstallerPath(),
+             platform::os::LocalDataFolder() + QStringLiteral("/VelkorSetup.exe"));
     QVERIFY(Tdosyaindir::InstallerPath().startsWith(m_dir.path()));
 }
 
@@ -274,13 +280,17 @@ void TestDosyaindir::formatsTheProgress_data()
     const QLocale tr(QLocale::Turkish, QLocale::Turkey);
     const qint64 mb = 1024 * 1024;
     QTest::newRow("half") << tr << 3 * mb / 2 << 3 * mb << "Bilgi: %50,00  İndirilen: 1,50/3,00 Mb";
-    QTest::newRow("nothing yet") << tr << qint64(0) << 3 * mb << "Bilgi: %0,00  İndirilen: 0,00/3,00 Mb";
-    QTest::newRow("all of it") << tr << 3 * mb << 3 * mb << "Bilgi: %100,00  İndirilen: 3,00/3,00 Mb";
-    QTest::newRow("two decimals, rounded") << tr << qint64(1) << qint64(3) << "Bilgi: %33,33  İndirilen: 0,00/0,00 Mb";
-    QTest::newRow("no thousands separator") << tr << 1536 * mb << 2048 * mb
-                                            << "Bilgi: %75,00  İndirilen: 1536,00/2048,00 Mb";
-    QTest::newRow("separator from the locale") << QLocale(QLocale::English, QLocale::UnitedStates) << 3 * mb / 2 << 3 * mb
-                                               << "Bilgi: %50.00  İndirilen: 1.50/3.00 Mb";
+    QTest::newRow("nothing yet") << tr << qint64(0) << 3 * mb
+                                 << "Bilgi: %0,00  İndirilen: 0,00/3,00 Mb";
+    QTest::newRow("all of it") << tr << 3 * mb << 3 * mb
+                               << "Bilgi: %100,00  İndirilen: 3,00/3,00 Mb";
+    QTest::newRow("two decimals, rounded")
+        << tr << qint64(1) << qint64(3) << "Bilgi: %33,33  İndirilen: 0,00/0,00 Mb";
+    QTest::newRow("no thousands separator")
+        << tr << 1536 * mb << 2048 * mb << "Bilgi: %75,00  İndirilen: 1536,00/2048,00 Mb";
+    QTest::newRow("separator from the locale")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << 3 * mb / 2 << 3 * mb
+        << "Bilgi: %50.00  İndirilen: 1.50/3.00 Mb";
 }
 
 void TestDosyaindir::formatsTheProgress()
@@ -302,13 +312,14 @@ void TestDosyaindir::asksLikeABrowser()
     QCOMPARE(m_requests.size(), 1);
     const appserver::HttpRequest &request = m_requests.first();
     QCOMPARE(request.method, std::string("GET"));
-    QCOMPARE(request.Header("Accept"),
-             std::string("text/html,application/xhtml+xml,application/xml;q=0.9,image/webp,image/apng,*/*;q=0.8"));
+    QCOMPARE(request.Header("Accept"), std::string("text/html,application/xhtml+xml,application/"
+                                                   "xml;q=0.9,image/webp,image/apng,*/*;q=0.8"));
     QCOMPARE(request.Header("Accept-Encoding"), std::string("gzip, deflate"));
     QCOMPARE(request.Header("Accept-Language"), std::string("en-US,tr-TR;q=0.8,tr;q=0.6,en;q=0.4"));
     QCOMPARE(request.Header("User-Agent"),
-             std::string("Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like Gecko) "
-                         "Chrome/60.0.3112.32 Safari/537.36"));
+             std::string(
+                 "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like Gecko) "
+                 "Chrome/60.0.3112.32 Safari/537.36"));
     QVERIFY(request.Header("Cookie").empty());
 }
 
@@ -336,7 +347,8 @@ void TestDosyaindir::savesAndStartsWhateverBodyArrives()
     Tdosyaindir dialog(nullptr, 8);
     dialog.show();
     QTRY_COMPARE_WITH_TIMEOUT(Shell().exitCodes, QList<int>{0}, 20000);
-    QTRY_COMPARE_WITH_TIMEOUT(ReadFile(Marker()), QByteArray("/silent\n"), 20000); // the installer ran, silently
+    QTRY_COMPARE_WITH_TIMEOUT(ReadFile(Marker()), QByteArray("/silent\n"),
+                              20000);                           // the installer ran, silently
     QCOMPARE(ReadFile(Tdosyaindir::InstallerPath()), Script()); // replacing the old one
     QVERIFY(QFileInfo(Tdosyaindir::InstallerPath()).permissions().testFlag(QFileDevice::ExeOwner));
     QVERIFY(Shell().messages.isEmpty());
@@ -395,10 +407,13 @@ void TestDosyaindir::reportsATransportFailureThenEnds_data()
     QTest::addColumn<QByteArray>("location");
     QTest::addColumn<QString>("reason");
     const QByteArray raw = "http://127.0.0.1:" + QByteArray::number(m_raw->serverPort());
-    QTest::newRow("nothing listening") << "http://127.0.0.1:" + QByteArray::number(m_deadPort) + "/exe/VelkorSetup.exe"
-                                       << "refused";
-    QTest::newRow("cut short") << raw + "/cut" << "closed";
-    QTest::newRow("not an HTTP answer") << raw + "/garbage" << "";
+    QTest::newRow("nothing listening")
+        << "http://127.0.0.1:" + QByteArray::number(m_deadPort) + "/exe/VelkorSetup.exe"
+        << "refused";
+    QTest::newRow("cut short") << raw + "/cut"
+                               << "closed";
+    QTest::newRow("not an HTTP answer") << raw + "/garbage"
+                                        << "";
 }
 
 void TestDosyaindir::reportsATransportFailureThenEnds()
@@ -422,7 +437,7 @@ void TestDosyaindir::reportsATransportFailureThenEnds()
     QCOMPARE(box.kind, int(platform::MessageKind::Error));
     QCOMPARE(box.buttons, QList<platform::DialogButton>{platform::DialogButton::Ok});
     QCOMPARE(box.focused, platform::DialogButton::Ok);
-    QCOMPARE(Shell().exitsBeforeMessage, QList<int>{0}); // the box first, then the end
+    QCOMPARE(Shell().exitsBeforeMessage, QList<int>{0});   // the box first, then the end
     QVERIFY(!QFile::exists(Tdosyaindir::InstallerPath())); // the old one stays deleted
     QVERIFY(!QFile::exists(Marker()));
 }
@@ -434,7 +449,8 @@ void TestDosyaindir::staysOpenWhenTheFileCannotBeWritten()
     Tdosyaindir dialog(nullptr, 8);
     dialog.show();
     QTRY_COMPARE_WITH_TIMEOUT(Shell().errors.size(), 1, 20000);
-    QVERIFY2(Shell().errors.first().contains(Tdosyaindir::InstallerPath()), qPrintable(Shell().errors.first()));
+    QVERIFY2(Shell().errors.first().contains(Tdosyaindir::InstallerPath()),
+             qPrintable(Shell().errors.first()));
     QVERIFY(Shell().exitCodes.isEmpty()); // closing the dialog lets the sign-in go on
     QVERIFY(Shell().messages.isEmpty());
     QVERIFY(dialog.isVisible());

@@ -109,9 +109,11 @@ void TestSepetSayfasi::loadsTheBasketWithItsCaptionAndTotals()
 void TestSepetSayfasi::togglesTheMarkOnlyInTheSelectColumn()
 {
     const int sirano = Focus(0, QStringLiteral("Seç"));
-    const int before = m_page->sepet()->FieldByName("SEC").IntAt(m_page->cxGrid2->FocusedSourceRow());
+    const int before =
+        m_page->sepet()->FieldByName("SEC").IntAt(m_page->cxGrid2->FocusedSourceRow());
     m_page->Deitir1Click();
-    const int after = m_page->sepet()->FieldByName("SEC").IntAt(m_page->cxGrid2->FocusedSourceRow());
+    const int after =
+        m_page->sepet()->FieldByName("SEC").IntAt(m_page->cxGrid2->FocusedSourceRow());
     QCOMPARE(after, before == 0 ? 1 : 0);
     QCOMPARE(ServerMark(sirano), after); // mirrored at once
 

@@ -51,18 +51,23 @@ std::unique_ptr<DataSet> Load()
 
 } // namespace
 
-
 void TestDataSet::keepsFieldClassesApart_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("className");
     QTest::addColumn<bool>("isFloat");
-    QTest::newRow("integer") << "SIRANO" << "TIntegerField" << false;
-    QTest::newRow("large integer") << "IDNO" << "TLargeintField" << false;
-    QTest::newRow("float") << "TUTAR" << "TFloatField" << true;
-    QTest::newRow("currency") << "KUR" << "TCurrencyField" << false;
-    QTest::newRow("string") << "STOKADI" << "TWideStringField" << false;
-    QTest::newRow("date") << "TARIH" << "TDateField" << false;
+    QTest::newRow("integer") << "SIRANO"
+                             << "TIntegerField" << false;
+    QTest::newRow("large integer") << "IDNO"
+                                   << "TLargeintField" << false;
+    QTest::newRow("float") << "TUTAR"
+                           << "TFloatField" << true;
+    QTest::newRow("currency") << "KUR"
+                              << "TCurrencyField" << false;
+    QTest::newRow("string") << "STOKADI"
+                            << "TWideStringField" << false;
+    QTest::newRow("date") << "TARIH"
+                          << "TDateField" << false;
 }
 
 void TestDataSet::keepsFieldClassesApart()
@@ -84,7 +89,8 @@ void TestDataSet::readsValuesAndNulls()
     QCOMPARE(ds->FieldByName("STOKADI").AsString(), QStringLiteral("FREN BALATASI \"ÖN\""));
     QCOMPARE(ds->FieldByName("ACIKLAMA").AsString(), QStringLiteral("satır\nsatır"));
     QCOMPARE(ds->FieldByName("TARIH").Value().toDate(), QDate(2023, 3, 15));
-    QCOMPARE(ds->FieldByName("SAAT").Value().toDateTime(), QDateTime(QDate(2023, 3, 15), QTime(12, 0)));
+    QCOMPARE(ds->FieldByName("SAAT").Value().toDateTime(),
+             QDateTime(QDate(2023, 3, 15), QTime(12, 0)));
     QCOMPARE(ds->FieldByName("RESIM").AsBytes(), QByteArray("\x00\x01\x02\xff", 4));
     QVERIFY(ds->FieldByName("SEC").AsBoolean());
 
@@ -136,7 +142,8 @@ void TestDataSet::editPostAndCancel()
     // Other rows are untouched by edits of this one.
     ds->First();
     QCOMPARE(ds->FieldByName("STOKADI").AsString(), QStringLiteral("FREN BALATASI \"ÖN\""));
-    QVERIFY_THROWS_EXCEPTION(platform::Error, ds->FieldByName("SEC").SetAsInteger(0)); // not in edit
+    QVERIFY_THROWS_EXCEPTION(platform::Error,
+                             ds->FieldByName("SEC").SetAsInteger(0)); // not in edit
 }
 
 void TestDataSet::refusesEditWhenClosedOrEmpty()
@@ -171,10 +178,12 @@ void TestDataSet::tableSurvivesWriterAndDecoder()
 void TestDataSet::rejectsMalformedTables_data()
 {
     QTest::addColumn<QByteArray>("json");
-    const QByteArray cols = R"("columns":[{"name":"A","type":"Integer"},{"name":"B","type":"String"}])";
+    const QByteArray cols =
+        R"("columns":[{"name":"A","type":"Integer"},{"name":"B","type":"String"}])";
     QTest::newRow("not json") << QByteArray("{\"columns\":[");
     QTest::newRow("no rows") << "{" + cols + "}";
-    QTest::newRow("unknown type") << QByteArray(R"({"columns":[{"name":"A","type":"Money"}],"rows":[]})");
+    QTest::newRow("unknown type") << QByteArray(
+        R"({"columns":[{"name":"A","type":"Money"}],"rows":[]})");
     QTest::newRow("short row") << "{" + cols + R"(,"rows":[[1]]})";
     QTest::newRow("long row") << "{" + cols + R"(,"rows":[[1,"x",2]]})";
     QTest::newRow("row not array") << "{" + cols + R"(,"rows":[{"A":1}]})";

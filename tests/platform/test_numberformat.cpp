@@ -36,11 +36,14 @@ void TestNumberFormat::formatsPicturesUnderTurkishLocale_data()
     QTest::newRow("tiny negative is zero") << grid << -0.001 << "0,00";
     QTest::newRow("carry into new group") << grid << 999999.999 << "1.000.000,00";
     QTest::newRow("two integer zeros") << QStringLiteral("#,###,##00.00") << 5.5 << "05,50";
-    QTest::newRow("two integer zeros, large") << QStringLiteral("#,###,##00.00") << 12345.0 << "12.345,00";
+    QTest::newRow("two integer zeros, large")
+        << QStringLiteral("#,###,##00.00") << 12345.0 << "12.345,00";
     QTest::newRow("no integer zero drops it") << QStringLiteral("#,###,##.00") << 0.5 << ",50";
-    QTest::newRow("no integer zero, large") << QStringLiteral("#,###,##.00") << 1234.005 << "1.234,01";
+    QTest::newRow("no integer zero, large")
+        << QStringLiteral("#,###,##.00") << 1234.005 << "1.234,01";
     QTest::newRow("TL positive") << QStringLiteral(",0.00 TL;-,0.00 TL") << 1500.0 << "1.500,00 TL";
-    QTest::newRow("TL negative section") << QStringLiteral(",0.00 TL;-,0.00 TL") << -1500.25 << "-1.500,25 TL";
+    QTest::newRow("TL negative section")
+        << QStringLiteral(",0.00 TL;-,0.00 TL") << -1500.25 << "-1.500,25 TL";
     QTest::newRow("optional decimals") << QStringLiteral("0.##") << 3.10 << "3,1";
     QTest::newRow("optional decimals whole") << QStringLiteral("0.##") << 3.0 << "3";
 }
@@ -56,7 +59,8 @@ void TestNumberFormat::formatsPicturesUnderTurkishLocale()
 void TestNumberFormat::followsTheGivenLocale()
 {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    QCOMPARE(FormatFloat(QStringLiteral("#,###,##0.00"), 1234567.5, english), QStringLiteral("1,234,567.50"));
+    QCOMPARE(FormatFloat(QStringLiteral("#,###,##0.00"), 1234567.5, english),
+             QStringLiteral("1,234,567.50"));
 }
 
 void TestNumberFormat::generalFormIsShortest_data()
@@ -94,7 +98,8 @@ void TestNumberFormat::roundsToCentsHalfAwayFromZero()
     QFETCH(double, value);
     QFETCH(double, expected);
     QCOMPARE(platform::RoundToCents(value, kTurkish), expected);
-    QCOMPARE(platform::RoundToCents(value, QLocale(QLocale::English, QLocale::UnitedStates)), expected);
+    QCOMPARE(platform::RoundToCents(value, QLocale(QLocale::English, QLocale::UnitedStates)),
+             expected);
 }
 
 QTEST_GUILESS_MAIN(TestNumberFormat)

@@ -72,7 +72,9 @@ void TestProxim::refusesAClosedConnection()
         TServerMethods1Client proxy(&closed);
         QFAIL("a proxy on a closed connection must not be made");
     } catch (const platform::Error &e) {
-        QCOMPARE(e.Message(), QStringLiteral("Connection cannot be nil.  Make sure the connection has been opened."));
+        QCOMPARE(
+            e.Message(),
+            QStringLiteral("Connection cannot be nil.  Make sure the connection has been opened."));
     }
     QVERIFY_THROWS_EXCEPTION(platform::Error, TServerMethods1Client(nullptr));
 }
@@ -80,9 +82,10 @@ void TestProxim::refusesAClosedConnection()
 void TestProxim::carriesScalarsBothWays()
 {
     const QString text = QStringLiteral("Şişli \"ÇAĞ\" \\ oto\n%1").arg(QChar(0));
-    m_methods->Handles("EchoString", [](const appserver::MethodCall &c, appserver::MethodResult &r) {
-        r.SetString(c.String("Value"));
-    });
+    m_methods->Handles("EchoString",
+                       [](const appserver::MethodCall &c, appserver::MethodResult &r) {
+                           r.SetString(c.String("Value"));
+                       });
     QCOMPARE(m_proxy->EchoString(text), text);
 
     m_methods->Returns("SanalposSiranoVer", 2147483647);
@@ -103,15 +106,17 @@ void TestProxim::sendsEveryParameterInOrder()
     auto bilgi = std::make_unique<TSonucBilgisi>();
     bilgi->SetCARINO(1021);
     const int result = m_proxy->SepetEkle2(std::move(bilgi), 1021, 55, QStringLiteral("DUR-100055"),
-                                           QStringLiteral("FREN BALATASI ÖN"), 3, 20, 100.25, 10, 12, 0, 5, 0.5, 0);
+                                           QStringLiteral("FREN BALATASI ÖN"), 3, 20, 100.25, 10,
+                                           12, 0, 5, 0.5, 0);
     QCOMPARE(result, 1);
     const auto call = m_methods->LastCall("SepetEkle2");
     QVERIFY(call);
     QCOMPARE(QJsonDocument(call->Parameters()).toJson(QJsonDocument::Compact).mid(0),
-             QJsonDocument(QJsonArray{call->Parameters().at(0), 1021, 55, "DUR-100055", "FREN BALATASI ÖN", 3, 20,
-                                      100.25, 10, 12, 0, 5, 0.5, 0})
+             QJsonDocument(QJsonArray{call->Parameters().at(0), 1021, 55, "DUR-100055",
+                                      "FREN BALATASI ÖN", 3, 20, 100.25, 10, 12, 0, 5, 0.5, 0})
                  .toJson(QJsonDocument::Compact));
-    QCOMPARE(call->Object("bilgim").toObject().value("fields").toObject().value("FCARINO").toInt(), 1021);
+    QCOMPARE(call->Object("bilgim").toObject().value("fields").toObject().value("FCARINO").toInt(),
+             1021);
 }
 
 void TestProxim::readsOutputParametersBeforeTheResult()
@@ -157,7 +162,8 @@ void TestProxim::readsTablesWithNullsAndTypes()
     QCOMPARE(rows->RecordCount(), 2);
     QCOMPARE(rows->FieldByName("LISTEFIYAT1").ClassName(), QStringLiteral("TFloatField"));
     QCOMPARE(rows->FieldByName("ADI").AsString(), QStringLiteral("YAĞ FİLTRESİ"));
-    QCOMPARE(rows->FieldByName("TARIH").Value().toDateTime(), QDateTime(QDate(2023, 3, 15), QTime(6, 0)));
+    QCOMPARE(rows->FieldByName("TARIH").Value().toDateTime(),
+             QDateTime(QDate(2023, 3, 15), QTime(6, 0)));
     rows->Next();
     QVERIFY(rows->FieldByName("STOK_STOKNO").IsNull());
     QVERIFY(rows->FieldByName("ADI").IsNull());
@@ -205,10 +211,17 @@ void TestProxim::readsObjectsAndNullObjects()
     // A list of objects with a ref to an earlier id.
     const QJsonObject ekran{{"type", "mobilstokunit.TAcilisEkran"},
                             {"id", 2},
-                            {"fields", QJsonObject{{"FSiraNo", 1}, {"FResim", "FFD8"}, {"FBaslik", "Kampanya"}, {"FArama", "#KAMPANYA#"}}}};
-    const QJsonObject holder{{"type", "mobilstokunit.TAcilisEkranlariki"},
-                             {"id", 1},
-                             {"fields", QJsonObject{{"FEkranlar", QJsonArray{ekran, QJsonObject{{"type", "mobilstokunit.TAcilisEkran"}, {"ref", 2}}}}}}};
+                            {"fields", QJsonObject{{"FSiraNo", 1},
+                                                   {"FResim", "FFD8"},
+                                                   {"FBaslik", "Kampanya"},
+                                                   {"FArama", "#KAMPANYA#"}}}};
+    const QJsonObject holder{
+        {"type", "mobilstokunit.TAcilisEkranlariki"},
+        {"id", 1},
+        {"fields",
+         QJsonObject{
+             {"FEkranlar", QJsonArray{ekran, QJsonObject{{"type", "mobilstokunit.TAcilisEkran"},
+                                                         {"ref", 2}}}}}}};
     m_methods->Returns("AcilisEkranlarVer2", holder);
     TAcilisEkranlariki *list = m_proxy->AcilisEkranlarVer2();
     QVERIFY(list);
@@ -247,7 +260,8 @@ void TestProxim::consumesObjectArgumentsAndSendsNullForNone()
 void TestProxim::preparesOnceAndReleasesResultsAtTheNextCall()
 {
     m_methods->ReturnsTable("OncekiSiparisler", nullptr);
-    QCOMPARE(m_proxy->Command("OncekiSiparisler"), nullptr); // nothing prepared before the first call
+    QCOMPARE(m_proxy->Command("OncekiSiparisler"),
+             nullptr); // nothing prepared before the first call
     m_proxy->OncekiSiparisler(1);
     const server::ServerCommand *command = m_proxy->Command("OncekiSiparisler");
     QVERIFY(command);
@@ -306,7 +320,8 @@ void TestProxim::rejectsAnswersThatBreakTheContract()
 {
     QFETCH(QByteArray, body);
     m_methods->AnswersRaw("SepetSayisi", 200, body);
-    QVERIFY_THROWS_EXCEPTION(platform::Error, m_proxy->SepetSayisi(std::make_unique<TSonucBilgisi>()));
+    QVERIFY_THROWS_EXCEPTION(platform::Error,
+                             m_proxy->SepetSayisi(std::make_unique<TSonucBilgisi>()));
 }
 
 QTEST_GUILESS_MAIN(TestProxim)

@@ -75,12 +75,18 @@ void TestArkaplan::derivesTheMachineIdentifier_data()
     QTest::addColumn<bool>("diskFails");
     QTest::addColumn<QString>("mac");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("disk serial") << " WD-WX31A7RK " << false << "00-1A-2B-3C-4D-5E" << "WD-WX31A7RK";
-    QTest::newRow("inner blanks joined") << "S3Z9 NB0K 4012" << false << "" << "S3Z9NB0K4012";
-    QTest::newRow("empty serial falls back to the adapter") << "   " << false << "00-1A-2B-3C-4D-5E" << "00-1A-2B-3C-4D-5E";
-    QTest::newRow("failing disk falls back too") << "" << true << "00-1A-2B-3C-4D-5E" << "00-1A-2B-3C-4D-5E";
-    QTest::newRow("an alias stands for the fixed id") << "ALIAS-2" << false << "" << "900001";
-    QTest::newRow("nothing at all") << "" << true << "" << "";
+    QTest::newRow("disk serial") << " WD-WX31A7RK " << false << "00-1A-2B-3C-4D-5E"
+                                 << "WD-WX31A7RK";
+    QTest::newRow("inner blanks joined") << "S3Z9 NB0K 4012" << false << ""
+                                         << "S3Z9NB0K4012";
+    QTest::newRow("empty serial falls back to the adapter") << "   " << false << "00-1A-2B-3C-4D-5E"
+                                                            << "00-1A-2B-3C-4D-5E";
+    QTest::newRow("failing disk falls back too") << "" << true << "00-1A-2B-3C-4D-5E"
+                                                 << "00-1A-2B-3C-4D-5E";
+    QTest::newRow("an alias stands for the fixed id") << "ALIAS-2" << false << ""
+                                                      << "900001";
+    QTest::newRow("nothing at all") << "" << true << ""
+                                    << "";
 }
 
 void TestArkaplan::derivesTheMachineIdentifier()
@@ -94,7 +100,9 @@ void TestArkaplan::derivesTheMachineIdentifier()
             throw platform::Error(QStringLiteral("WMI cannot be reached"));
         return disk;
     };
-    QCOMPARE(BilgisayarIdAlFrom(diskSerial, [&] { return mac; }, {"ALIAS-1", "ALIAS-2", "ALIAS-3", "ALIAS-4"}, "900001"),
+    QCOMPARE(BilgisayarIdAlFrom(
+                 diskSerial, [&] { return mac; }, {"ALIAS-1", "ALIAS-2", "ALIAS-3", "ALIAS-4"},
+                 "900001"),
              expected);
 }
 

@@ -11,10 +11,10 @@
 #include "support/testserver.h"
 
 #include <QApplication>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QCheckBox>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -61,7 +61,8 @@ void TestGirisformu::initTestCase()
     qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
     m_methods = std::make_unique<appserver::ScriptedMethods>();
     m_server = std::make_unique<testsupport::TestServer>(
-        *m_methods, testsupport::TestServer::Options(), [](const appserver::HttpRequest &request) -> std::optional<appserver::HttpAnswer> {
+        *m_methods, testsupport::TestServer::Options(),
+        [](const appserver::HttpRequest &request) -> std::optional<appserver::HttpAnswer> {
             if (request.Path() == "/ip.php" || request.Path() == "/ip") {
                 appserver::HttpAnswer answer;
                 answer.contentType = "text/plain";
@@ -97,7 +98,8 @@ void TestGirisformu::cleanup()
     m_methods->Remove("BuyukGetir");
 }
 
-QJsonObject TestGirisformu::Account(const QString &name, const QString &password, int aktif, bool known) const
+QJsonObject TestGirisformu::Account(const QString &name, const QString &password, int aktif,
+                                    bool known) const
 {
     TSonucBilgisi r;
     r.SetADI(name);
@@ -134,7 +136,8 @@ void TestGirisformu::signsInAndRemembersTheUser()
     QCOMPARE(bilgi.CariAdi(), QStringLiteral("ÖZ KARDEŞLER OTO"));
     QCOMPARE(bilgi.Disip(), QStringLiteral("127.0.0.1"));
     QCOMPARE(bilgi.BILGISAYARID(), QStringLiteral("TEST-PC-1")); // the client's own identity again
-    QCOMPARE(m_bagc->Param("HostName"), QStringLiteral("127.0.0.1")); // inside the firm: LAN address
+    QCOMPARE(m_bagc->Param("HostName"),
+             QStringLiteral("127.0.0.1")); // inside the firm: LAN address
     QVERIFY(Shell().messages.isEmpty());
 
     const platform::IniFile ini(Tgirisform::AyarDosyasi());
@@ -169,7 +172,8 @@ void TestGirisformu::refusesWrongOrInactiveAccounts()
     form.sifre->setText(typedPassword);
     SignIn(form);
     QTRY_COMPARE_WITH_TIMEOUT(Shell().messages.size(), 1, 10000);
-    QCOMPARE(Shell().messages[0].text, QStringLiteral("Kullanıcı Adı ve Şifre Hatalı Lütfen Tekrar Deneyiniz !"));
+    QCOMPARE(Shell().messages[0].text,
+             QStringLiteral("Kullanıcı Adı ve Şifre Hatalı Lütfen Tekrar Deneyiniz !"));
     QCOMPARE(Shell().messages[0].kind, 0);
     QVERIFY(form.Button1->isEnabled());
     QCOMPARE(form.result(), int(QDialog::Rejected));
@@ -181,7 +185,8 @@ void TestGirisformu::sendsAnUnknownComputerToTheRequestPage()
 {
     TSonucBilgisi unknown; // what the server answers for a computer it does not know
     unknown.SetVersion(7);
-    m_methods->Returns("BuyukGetir", QJsonDocument::fromJson(platform::marshal::Writer().Text(unknown)).object());
+    m_methods->Returns("BuyukGetir",
+                       QJsonDocument::fromJson(platform::marshal::Writer().Text(unknown)).object());
     TSonucBilgisi bilgi;
     Tgirisform form(nullptr);
     form.bagim = m_bagc.get();

@@ -208,7 +208,9 @@ void TestSekmeYukleme::failedLoadKeepsTheOldRowsAndTells()
         m_methods.Raises("SepetVer2", QStringLiteral("Veritabanı kapalı"));
         break;
     case CallThrows:
-        call = [](TServerMethods1Client &) -> std::unique_ptr<platform::DataSet> { throw std::runtime_error("out of range"); };
+        call = [](TServerMethods1Client &) -> std::unique_ptr<platform::DataSet> {
+            throw std::runtime_error("out of range");
+        };
         break;
     case NoRows:
         call = [](TServerMethods1Client &) { return std::unique_ptr<platform::DataSet>(); };
@@ -231,7 +233,8 @@ void TestSekmeYukleme::failedLoadKeepsTheOldRowsAndTells()
     QVERIFY(page.grid.isEnabled());
     QThreadPool::globalInstance()->waitForDone();
     QCoreApplication::processEvents();
-    QVERIFY2(Shell().errors.isEmpty(), qPrintable(Shell().errors.join('\n'))); // the one message only
+    QVERIFY2(Shell().errors.isEmpty(),
+             qPrintable(Shell().errors.join('\n'))); // the one message only
 
     // After the failure a new load works.
     m_methods.ReturnsTable("SepetVer2", Table(10));

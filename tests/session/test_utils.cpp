@@ -6,10 +6,10 @@
 #include "support/recordingshell.h"
 
 #include <QElapsedTimer>
+#include <QSemaphore>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
-#include <QSemaphore>
 #include <QThread>
 
 class TestUtils : public QObject
@@ -85,8 +85,11 @@ void TestUtils::tellsWhetherRowsExist_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<bool>("expected");
-    QTest::newRow("rows") << QByteArray(R"({"columns":[{"name":"A","type":"Integer"}],"rows":[[1]]})") << true;
-    QTest::newRow("open, no rows") << QByteArray(R"({"columns":[{"name":"A","type":"Integer"}],"rows":[]})") << false;
+    QTest::newRow("rows") << QByteArray(
+                                 R"({"columns":[{"name":"A","type":"Integer"}],"rows":[[1]]})")
+                          << true;
+    QTest::newRow("open, no rows")
+        << QByteArray(R"({"columns":[{"name":"A","type":"Integer"}],"rows":[]})") << false;
     QTest::newRow("closed") << QByteArray() << false;
 }
 
@@ -109,9 +112,11 @@ void TestUtils::findsTheFirstSelectedRow_data()
     QTest::addColumn<bool>("found");
     QTest::addColumn<int>("recNo");
     QTest::addColumn<bool>("atEnd");
-    QTest::newRow("second and third selected") << QByteArray("[[1,0],[2,1],[3,1]]") << true << 2 << false;
+    QTest::newRow("second and third selected")
+        << QByteArray("[[1,0],[2,1],[3,1]]") << true << 2 << false;
     QTest::newRow("none selected") << QByteArray("[[1,0],[2,2]]") << false << 2 << true;
-    QTest::newRow("null SEC is not selected") << QByteArray("[[1,null],[2,1]]") << true << 2 << false;
+    QTest::newRow("null SEC is not selected")
+        << QByteArray("[[1,null],[2,1]]") << true << 2 << false;
     QTest::newRow("empty") << QByteArray("[]") << false << 0 << true;
 }
 
@@ -122,7 +127,8 @@ void TestUtils::findsTheFirstSelectedRow()
     QFETCH(int, recNo);
     QFETCH(bool, atEnd);
     auto ds = platform::DecodeTable(
-        R"({"columns":[{"name":"SIRANO","type":"Integer"},{"name":"SEC","type":"Integer"}],"rows":)" + rows + "}");
+        R"({"columns":[{"name":"SIRANO","type":"Integer"},{"name":"SEC","type":"Integer"}],"rows":)" +
+        rows + "}");
     QCOMPARE(SeciliVarmi(ds.get()), found);
     QCOMPARE(ds->RecNo(), recNo);
     QCOMPARE(ds->Eof(), atEnd);
@@ -165,7 +171,8 @@ void TestUtils::reportsAFailureOnceInModeOneOnly()
     connection.SetParam("Port", QString::number(port));
     QVERIFY(!BaglantiAc(connection, 1));
     QCOMPARE(shell->messages.size(), 1);
-    QCOMPARE(shell->messages[0].text, QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!"));
+    QCOMPARE(shell->messages[0].text,
+             QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!"));
     QCOMPARE(shell->messages[0].kind, 1);
     QCOMPARE(shell->messages[0].buttons, QList<platform::DialogButton>{platform::DialogButton::Ok});
 }

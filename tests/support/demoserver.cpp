@@ -16,7 +16,8 @@ DemoServer::DemoServer(int items)
     appserver::SeedDemo(*m_db, demo);
     m_pool = std::make_unique<appserver::DatabasePool>(options);
     appserver::RegisterAllMethods(m_handlers, *m_pool);
-    m_server = std::make_unique<TestServer>(m_handlers, TestServer::Options(), appserver::MakeFirmWebHost(*m_pool));
+    m_server = std::make_unique<TestServer>(m_handlers, TestServer::Options(),
+                                            appserver::MakeFirmWebHost(*m_pool));
 }
 
 DemoServer::~DemoServer()
