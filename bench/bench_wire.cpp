@@ -1,5 +1,7 @@
 // Wire codec figures: encode and decode of a 100,000-row, 45-column stock table, against
 // QJsonDocument parsing of the same bytes. Prints medians of several runs.
+#include "stocktable.h"
+
 #include "platform/dataset.h"
 #include "platform/jsonwriter.h"
 #include "platform/wirereply.h"
@@ -17,43 +19,9 @@
 using platform::DataSet;
 using platform::FieldType;
 
-namespace {
+using bench::MakeStockTable;
 
-std::unique_ptr<DataSet> MakeStockTable(int rows)
-{
-    auto ds = std::make_unique<DataSet>();
-    QRandomGenerator rng(42);
-    const char *words[] = {"FREN",     "BALATASI", "ÖN",       "ARKA",   "AMORTİSÖR", "YAĞ",
-                           "FİLTRESİ", "DEBRİYAJ", "SETİ",     "TAKIMI", "RULMAN",    "BUJİ",
-                           "KAYIŞ",    "TRİGER",   "RADYATÖR", "HORTUMU"};
-    const int ints = 10, floats = 15, strings = 18, dates = 2;
-    for (int i = 0; i < ints; ++i)
-        ds->AddField(QStringLiteral("INT%1").arg(i), FieldType::Integer);
-    for (int i = 0; i < floats; ++i)
-        ds->AddField(QStringLiteral("FLT%1").arg(i), FieldType::Float);
-    for (int i = 0; i < strings; ++i)
-        ds->AddField(QStringLiteral("STR%1").arg(i), FieldType::String, 60);
-    for (int i = 0; i < dates; ++i)
-        ds->AddField(QStringLiteral("DT%1").arg(i), FieldType::DateTime);
-    for (int r = 0; r < rows; ++r) {
-        int c = 0;
-        for (int i = 0; i < ints; ++i)
-            ds->Fields(c++).AppendInt(rng.bounded(100000));
-        for (int i = 0; i < floats; ++i)
-            ds->Fields(c++).AppendDouble(rng.bounded(100000) / 100.0);
-        for (int i = 0; i < strings; ++i) {
-            QByteArray s = QByteArray(words[rng.bounded(16)]) + ' ' + words[rng.bounded(16)];
-            if (i % 3 == 0)
-                s += ' ' + QByteArray::number(rng.bounded(1000000));
-            ds->Fields(c++).AppendUtf8(std::string_view(s.constData(), size_t(s.size())));
-        }
-        for (int i = 0; i < dates; ++i)
-            ds->Fields(c++).AppendDouble(45000 + rng.bounded(1000) + rng.bounded(86400) / 86400.0);
-    }
-    ds->Open();
-    ds->EndAppend();
-    return ds;
-}
+namespace {
 
 double MedianMs(int runs, const std::function<void()> &work)
 {
